@@ -1,0 +1,43 @@
+# Set-up and everyday commands. `make run` opens the dictionary, `make test`
+# runs every test; both install the missing Debian packages first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
+  qt6-base-dev qt6-webengine-dev libgl-dev \
+  libsqlite3-dev libpugixml-dev libbz2-dev \
+  libgtest-dev libgmock-dev googletest libbenchmark-dev \
+  xvfb xauth
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps configure build run test bench clean
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/app/minilexaria ]; then $(BUILD)/app/minilexaria; \
+	else $(BUILD)/app/lexaria verbete casa; fi
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bench/bench_engine
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,214 @@
+#include "ComandoLexaria.h"
+
+#include <algorithm>
+#include <charconv>
+#include <memory>
+#include <string_view>
+
+#include "mini/ChaveVerbete.h"
+#include "mini/DLLMiniLexariaDB.h"
+
+namespace {
+
+bool Numero(const std::string& s, int& valor) {
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), valor);
+    return ec == std::errc() && p == s.data() + s.size();
+}
+
+// The viewer's filter codes ("1;9;") become engine filters (code + 8): the
+// first opens the set, later ones are united with it when summed and
+// intersected otherwise.
+bool AplicaFiltros(DLLMiniLexariaDB& motor, const std::string& codigos, bool somar) {
+    if (codigos.empty()) return true;
+    motor.DefineFiltro(0, 0);
+    bool primeiro = true;
+    size_t i = 0;
+    while (i <= codigos.size()) {
+        size_t fim = codigos.find(';', i);
+        if (fim == std::string::npos) fim = codigos.size();
+        const std::string item = codigos.substr(i, fim - i);
+        if (!item.empty()) {
+            int codigo = 0;
+            if (!Numero(item, codigo) || codigo < 0 || codigo > 1000) return false;
+            motor.DefineFiltro(primeiro || somar ? 3 : 2, static_cast<int16_t>(codigo + 8));
+            primeiro = false;
+        }
+        i = fim + 1;
+    }
+    motor.DefineFiltro(1, 0);
+    return true;
+}
+
+}  // namespace
+
+std::string ComandoLexaria::Ajuda() {
+    return "uso: lexaria [--banco ARQUIVO] COMANDO ...\n"
+           "\n"
+           "  localiza PALAVRA          id do primeiro verbete que começa com PALAVRA\n"
+           "  verbete PALAVRA|#ID [--html]\n"
+           "                            o verbete: linha do título, depois o texto\n"
+           "  palavra PALAVRA           todos os verbetes da palavra (homônimos, grafia antiga)\n"
+           "  busca MASCARA             verbetes pela máscara (* e ?), ex.: \"des*ar\"\n"
+           "  texto TERMO               verbetes com TERMO no texto (\"pedra +água\", \"*mente\", \"*\")\n"
+           "  abrev ROTULO              significado de uma abreviatura, ex.: \"v. t.\"\n"
+           "\n"
+           "Opções das pesquisas: --total (só a contagem), --filtro 1;9; (classes), --somar\n"
+           "(soma os filtros em vez de exigir todos).\n"
+           "Códigos das classes: 1 Adjetivo, 2 Advérbio, 3 Artigo, 4 Conjunção,\n"
+           "5 Elemento de composição, 6 Interjeição, 7 Numeral, 9 Preposição, 10 Pronome,\n"
+           "11 Substantivo, 13 Verbo, 14 Gírias, 15 Estrangeiras.\n"
+           "Saída: 0 quando encontra algo, 1 quando não encontra, 2 em erro de uso ou de dados.\n";
+}
+
+std::string ComandoLexaria::HtmlParaTexto(const std::string& html) {
+    std::string r;
+    size_t i = 0;
+    while (i < html.size()) {
+        const char c = html[i];
+        if (c == '<') {
+            size_t fim = html.find('>', i);
+            if (fim == std::string::npos) break;
+            std::string nome = html.substr(i + 1, std::min<size_t>(2, fim - i - 1));
+            if ((nome == "BR" || nome == "br") && (fim - i - 1 == 2 || html[i + 3] == ' ' || html[i + 3] == '/'))
+                r += '\n';
+            i = fim + 1;
+            continue;
+        }
+        if (c == '&') {
+            static const std::pair<std::string_view, char> refs[] = {
+                {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
+            bool trocou = false;
+            for (auto [ref, ch] : refs) {
+                if (html.compare(i, ref.size(), ref) == 0) {
+                    r += ch;
+                    i += ref.size();
+                    trocou = true;
+                    break;
+                }
+            }
+            if (trocou) continue;
+        }
+        if (c != '\n') r += c;
+        ++i;
+    }
+    while (!r.empty() && r.back() == '\n') r.pop_back();
+    return r + "\n";
+}
+
+int ComandoLexaria::Lista(DLLMiniLexariaDB& motor, int total, bool soTotal, std::ostream& saida) {
+    if (soTotal) {
+        saida << total << '\n';
+        return total > 0 ? kAchou : kNada;
+    }
+    std::string pedaco;
+    int32_t cursor = 0;
+    while (cursor >= 0) {
+        cursor = motor.ObtemResultados(0, cursor, pedaco);
+        size_t i = 0;
+        while (i < pedaco.size()) {
+            size_t a = pedaco.find('|', i);
+            if (a == std::string::npos) break;
+            size_t b = pedaco.find('|', a + 1);
+            if (b == std::string::npos) break;
+            saida << pedaco.substr(a + 1, b - a - 1) << '\t' << pedaco.substr(i, a - i) << '\n';
+            i = b + 1;
+        }
+    }
+    return total > 0 ? kAchou : kNada;
+}
+
+int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ostream& saida,
+                            std::ostream& erros, const std::string& caminhoBanco) {
+    std::vector<std::string> posicionais;
+    std::string banco = caminhoBanco, filtro;
+    bool html = false, soTotal = false, somar = false;
+    for (size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& a = argumentos[i];
+        if (a == "--help" || a == "-h" || a == "ajuda") {
+            saida << Ajuda();
+            return kAchou;
+        }
+        if (a == "--html") html = true;
+        else if (a == "--total") soTotal = true;
+        else if (a == "--somar") somar = true;
+        else if ((a == "--filtro" || a == "--banco") && i + 1 < argumentos.size())
+            (a == "--filtro" ? filtro : banco) = argumentos[++i];
+        else if (a == "--filtro" || a == "--banco") {
+            erros << "lexaria: " << a << " precisa de um valor\n";
+            return kErro;
+        } else if (a.size() > 2 && a.rfind("--", 0) == 0) {
+            erros << "lexaria: opção desconhecida " << a << "\n" << Ajuda();
+            return kErro;
+        } else {
+            posicionais.push_back(a);
+        }
+    }
+    if (posicionais.size() != 2) {
+        erros << Ajuda();
+        return kErro;
+    }
+    const std::string& comando = posicionais[0];
+    std::string termo = posicionais[1];
+    static const char* comandos[] = {"localiza", "verbete", "palavra", "busca", "texto", "abrev"};
+    if (std::find(std::begin(comandos), std::end(comandos), comando) == std::end(comandos)) {
+        erros << "lexaria: comando desconhecido \"" << comando << "\"\n" << Ajuda();
+        return kErro;
+    }
+
+    auto motor = banco.empty() ? std::make_unique<DLLMiniLexariaDB>()
+                               : std::make_unique<DLLMiniLexariaDB>(banco);
+    if (!motor->AbreDados()) {
+        erros << "lexaria: não foi possível ler o banco de dados do dicionário"
+              << (banco.empty() ? std::string() : " (" + banco + ")") << "\n";
+        return kErro;
+    }
+
+    if (comando == "localiza") {
+        const int32_t id = motor->LocalizaPalavra(termo);
+        saida << id << '\n';
+        return id >= 0 ? kAchou : kNada;
+    }
+    if (comando == "verbete") {
+        int32_t id = -1;
+        if (termo.size() > 1 && termo[0] == '#') {
+            int n = 0;
+            if (!Numero(termo.substr(1), n)) {
+                erros << "lexaria: id inválido \"" << termo << "\"\n";
+                return kErro;
+            }
+            id = n;
+        } else {
+            id = motor->LocalizaPalavra(termo);
+        }
+        std::string texto;
+        const std::string titulo = motor->ObtemVerbete(id, texto, mini::ValorChaveVerbete(mini::PosicaoChave(id < 0 ? 0 : id)));
+        if (titulo.empty()) return kNada;
+        saida << id << '\t' << titulo << '\n' << (html ? texto + "\n" : HtmlParaTexto(texto));
+        return kAchou;
+    }
+    if (comando == "abrev") {
+        const std::string e = motor->ObtemAbreviatura(termo);
+        if (e.empty()) return kNada;
+        std::string linhas = e.substr(0, e.size() - 1);
+        for (char& c : linhas)
+            if (c == '|') c = '\n';
+        saida << linhas << '\n';
+        return kAchou;
+    }
+
+    motor->LimiteResultados(300);
+    int total = 0;
+    std::string ignorado;
+    if (comando == "palavra") total = motor->PesquisaPalavra(termo, 0, ignorado);
+    else if (comando == "busca") total = motor->PesquisaMascara(termo, ignorado, 0);
+    else {
+        int32_t t = 0;
+        motor->PesquisaReversa(termo, ignorado, 0, 0, t);
+    }
+    if (!AplicaFiltros(*motor, filtro, somar)) {
+        erros << "lexaria: filtro inválido \"" << filtro << "\" (ex.: 1;9;)\n";
+        return kErro;
+    }
+    total = motor->ObtemTotalResultados();
+    return Lista(*motor, total, soTotal, saida);
+}

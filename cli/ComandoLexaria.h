@@ -1,0 +1,27 @@
+// The terminal tool over the engine: parses a command line, runs it and
+// writes the answer. Kept apart from main() so tests can drive it.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+class DLLMiniLexariaDB;
+
+class ComandoLexaria {
+public:
+    // Exit codes: something found, nothing found, usage or data error.
+    enum Saida { kAchou = 0, kNada = 1, kErro = 2 };
+
+    // caminhoBanco empty: the database beside the executable.
+    int Executa(const std::vector<std::string>& argumentos, std::ostream& saida,
+                std::ostream& erros, const std::string& caminhoBanco = "");
+
+    static std::string Ajuda();
+    // Entry HTML as plain text: one line per <BR>, tags dropped, the few
+    // character references the engine writes decoded.
+    static std::string HtmlParaTexto(const std::string& html);
+
+private:
+    int Lista(DLLMiniLexariaDB& motor, int total, bool soTotal, std::ostream& saida);
+};

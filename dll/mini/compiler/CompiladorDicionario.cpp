@@ -1,0 +1,140 @@
+#include "CompiladorDicionario.h"
+
+#include <algorithm>
+#include <chrono>
+#include <numeric>
+#include <unordered_set>
+
+#include "Abreviaturas.h"
+#include "ClassesGramaticais.h"
+#include "Esquema.h"
+#include "GeradorHtml.h"
+#include "GravadorBanco.h"
+#include "IndiceTexto.h"
+#include "LeitorDicionario.h"
+#include "TabelaTextos.h"
+#include "mini/Normaliza.h"
+
+namespace mini::compilador {
+namespace {
+
+constexpr const char* kNomeDados = "Novo Diccionário da Língua Portuguesa, 1913";
+constexpr const char* kEditor = "Cândido de Figueiredo; texto digital do Dicionário Aberto";
+
+struct Ordenado {
+    const FonteVerbete* fonte;
+    std::string dobrada;
+    std::string exibida;  // lower case, proper names keep their capital
+    bool maiuscula;
+};
+
+bool TemMaiuscula(std::string_view s) {
+    for (char32_t c : DecodificaUtf8(s))
+        if (Minuscula(c) != c) return true;
+    return false;
+}
+
+}  // namespace
+
+bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& erro,
+                                   const Progresso& progresso) {
+    const auto inicio = std::chrono::steady_clock::now();
+    auto avisa = [&](const std::string& m) {
+        if (!progresso) return;
+        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                      std::chrono::steady_clock::now() - inicio).count();
+        progresso("[" + std::to_string(ms / 1000) + "." + std::to_string(ms % 1000 / 100) + " s] " + m);
+    };
+
+    std::vector<std::pair<std::string, std::string>> tabelaAbrev;
+    if (!Abreviaturas::LeArquivo(opcoes.arquivoAbreviaturas, tabelaAbrev, erro)) return false;
+    Abreviaturas abreviaturas;
+    abreviaturas.Define(tabelaAbrev);
+
+    std::vector<FonteVerbete> fontes;
+    if (!LeitorDicionario::LePasta(opcoes.pastaDados, fontes, erro,
+                                   [&](const std::string& arquivo, size_t n) {
+                                       avisa("lido " + arquivo + ": " + std::to_string(n) + " verbetes");
+                                   }))
+        return false;
+
+    // Order: folded key, then lower case before capitals, then spelling,
+    // homonym number and place in the source.
+    std::vector<Ordenado> ordem;
+    ordem.reserve(fontes.size());
+    for (const auto& f : fontes) {
+        std::string exibida = (f.geografico || f.nomeProprio) ? f.orth : MinusculasUtf8(f.orth);
+        ordem.push_back({&f, ChaveDobrada(f.orth), exibida, TemMaiuscula(exibida)});
+    }
+    std::sort(ordem.begin(), ordem.end(), [](const Ordenado& a, const Ordenado& b) {
+        if (a.dobrada != b.dobrada) return a.dobrada < b.dobrada;
+        if (a.maiuscula != b.maiuscula) return !a.maiuscula;
+        if (a.exibida != b.exibida) return a.exibida < b.exibida;
+        if (a.fonte->homonimo != b.fonte->homonimo) return a.fonte->homonimo < b.fonte->homonimo;
+        if (a.fonte->arquivo != b.fonte->arquivo) return a.fonte->arquivo < b.fonte->arquivo;
+        return a.fonte->ordem < b.fonte->ordem;
+    });
+    avisa("ordenados " + std::to_string(ordem.size()) + " verbetes");
+
+    const size_t n = ordem.size();
+    std::vector<std::string> palavras(n), dobradas(n), ortograficas(n);
+    std::string classes;
+    classes.reserve(2 * n);
+    std::unordered_set<std::string> chavesVerbetes;
+    for (size_t id = 0; id < n; ++id) {
+        const auto& o = ordem[id];
+        palavras[id] = o.exibida;
+        if (o.fonte->homonimo > 0) palavras[id] += "\u00A0" + std::to_string(o.fonte->homonimo);
+        dobradas[id] = o.dobrada;
+        ortograficas[id] = ChaveOrtografica(o.dobrada);
+        const uint16_t bits = ClassesGramaticais::DoVerbete(*o.fonte);
+        classes.push_back(static_cast<char>(bits & 0xFF));
+        classes.push_back(static_cast<char>(bits >> 8));
+        chavesVerbetes.insert(o.dobrada);
+    }
+    std::vector<uint32_t> ordemOrto(n);
+    std::iota(ordemOrto.begin(), ordemOrto.end(), 0u);
+    std::stable_sort(ordemOrto.begin(), ordemOrto.end(),
+                     [&](uint32_t a, uint32_t b) { return ortograficas[a] < ortograficas[b]; });
+
+    GravadorBanco banco;
+    if (!banco.Abre(opcoes.saida, erro)) return false;
+    bool ok = banco.Info("formato", esquema::kVersaoFormato) && banco.Info("dados", kNomeDados) &&
+              banco.Info("editor", kEditor) && banco.Info("verbetes", std::to_string(n));
+
+    GeradorHtml gerador(abreviaturas, [&](std::string_view p) {
+        return chavesVerbetes.count(ChaveDobrada(p)) > 0;
+    });
+    IndiceTexto indice;
+    for (size_t id = 0; ok && id < n; ++id) {
+        const FonteVerbete& f = *ordem[id].fonte;
+        ok = banco.Verbete(static_cast<int32_t>(id), gerador.Gera(f));
+        for (const auto& s : f.sentidos)
+            for (const auto& l : s.linhas) indice.Adiciona(static_cast<uint32_t>(id), l);
+        for (const auto& e : f.etimologias) indice.Adiciona(static_cast<uint32_t>(id), e.texto);
+    }
+    avisa("verbetes gravados");
+
+    ok = ok && banco.Tabela(esquema::kPalavras, TabelaTextos::Empacota(palavras)) &&
+         banco.Tabela(esquema::kDobradas, TabelaTextos::Empacota(dobradas)) &&
+         banco.Tabela(esquema::kOrtograficas, TabelaTextos::Empacota(ortograficas)) &&
+         banco.Tabela(esquema::kOrdemOrtografica, EmpacotaU32(ordemOrto)) &&
+         banco.Tabela(esquema::kClasses, classes);
+    for (size_t i = 0; ok && i < tabelaAbrev.size(); ++i)
+        ok = banco.Abreviatura(tabelaAbrev[i].first, tabelaAbrev[i].second);
+
+    auto vocabulario = indice.Finaliza();
+    for (size_t i = 0; ok && i < vocabulario.size(); ++i)
+        ok = banco.Vocabulario(vocabulario[i].first, InverteUtf8(vocabulario[i].first),
+                               vocabulario[i].second);
+    avisa("índice do texto: " + std::to_string(vocabulario.size()) + " palavras");
+    if (!ok) {
+        erro = "falha ao gravar o banco de dados";
+        return false;
+    }
+    if (!banco.Conclui(erro)) return false;
+    avisa("banco concluído: " + opcoes.saida);
+    return true;
+}
+
+}  // namespace mini::compilador

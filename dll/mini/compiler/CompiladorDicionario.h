@@ -1,0 +1,27 @@
+// Turns the dictionary's source files into the engine's database: orders the
+// headwords, gives them their ids, renders the entries, builds the indexes and
+// writes everything in one go. Same input, same bytes.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace mini::compilador {
+
+struct OpcoesCompilacao {
+    std::string pastaDados;
+    std::string arquivoAbreviaturas;
+    std::string saida;
+};
+
+class CompiladorDicionario {
+public:
+    using Progresso = std::function<void(const std::string& mensagem)>;
+
+    // False with a message in erro when anything fails; the output file is
+    // then left as it was.
+    static bool Compila(const OpcoesCompilacao& opcoes, std::string& erro,
+                        const Progresso& progresso);
+};
+
+}  // namespace mini::compilador

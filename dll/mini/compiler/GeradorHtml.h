@@ -1,0 +1,49 @@
+// Renders an entry into the HTML the viewer's pages style: one span id per
+// styled element (title, class, rubric, definition number, definition,
+// addition, locution title, locution, etymology), italics from the source's
+// underscores, links on cross-references that are headwords and on every
+// abbreviation label.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "Abreviaturas.h"
+#include "FonteVerbete.h"
+
+namespace mini::compilador {
+
+class GeradorHtml {
+public:
+    using EhVerbete = std::function<bool(std::string_view palavra)>;
+
+    GeradorHtml(const Abreviaturas& abreviaturas, EhVerbete ehVerbete);
+
+    std::string Gera(const FonteVerbete& v) const;
+
+    // One line of source text: "_" italics, cross-reference terms, HTML
+    // escaping; dotted abbreviations become links when asked.
+    std::string Texto(std::string_view linha, bool linkaAbreviaturas) const;
+
+    // A class or usage label with its links.
+    std::string Rotulo(const std::string& rotulo, bool classe) const;
+
+    // Splits "_phrase_, meaning" into phrase and meaning; false when the line
+    // is not a locution.
+    static bool SeparaLocucao(std::string_view linha, std::string_view& locucao,
+                              std::string_view& resto);
+
+private:
+    std::string Italico(std::string_view trecho) const;
+    std::string Simples(std::string_view trecho, bool linkaAbreviaturas) const;
+    std::string Link(std::string_view alvo, const std::string& rotuloHtml) const;
+
+    const Abreviaturas& abreviaturas_;
+    EhVerbete ehVerbete_;
+};
+
+// Escapes &, <, > and the quotation mark.
+std::string EscapaHtml(std::string_view s);
+
+}  // namespace mini::compilador

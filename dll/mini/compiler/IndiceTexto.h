@@ -1,0 +1,35 @@
+// The word index of the entry text: every word of definitions, locutions and
+// etymologies, keyed by its spelling-bridge key, with the ids of the entries
+// it occurs in.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace mini::compilador {
+
+class IndiceTexto {
+public:
+    // Words of a text as they are written. A hyphenated or apostrophed word
+    // ("guarda-chuva", "d'água") gives the whole and each part.
+    static std::vector<std::string> Palavras(std::string_view texto);
+
+    // Index key of a word (and of a query word on the engine's side).
+    static std::string Chave(std::string_view palavra);
+
+    // Texts must be added in increasing id order.
+    void Adiciona(uint32_t id, std::string_view texto);
+
+    // The keys in byte order, each with its ids in increasing order.
+    std::vector<std::pair<std::string, std::vector<uint32_t>>> Finaliza();
+
+private:
+    std::unordered_map<std::string, std::string> chaves_;  // word -> key, a cache
+    std::unordered_map<std::string, std::vector<uint32_t>> postagens_;
+};
+
+}  // namespace mini::compilador

@@ -1,0 +1,170 @@
+#include "LeitorDicionario.h"
+
+#include <bzlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <pugixml.hpp>
+#include <sstream>
+
+namespace mini::compilador {
+namespace {
+
+bool EhEspaco(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// Flattens mixed content: text as it stands, terms of cross-references
+// marked, every other element by its text.
+void Achata(const pugi::xml_node& no, std::string& saida) {
+    for (pugi::xml_node filho = no.first_child(); filho; filho = filho.next_sibling()) {
+        if (filho.type() == pugi::node_pcdata || filho.type() == pugi::node_cdata) {
+            saida += filho.value();
+        } else if (filho.type() == pugi::node_element) {
+            if (std::string_view(filho.name()) == "term") {
+                saida += kInicioTermo;
+                std::string termo;
+                Achata(filho, termo);
+                saida += ColapsaEspacos(termo);
+                saida += kFimTermo;
+            } else {
+                Achata(filho, saida);
+            }
+        }
+    }
+}
+
+std::vector<std::string> Linhas(const std::string& texto) {
+    std::vector<std::string> linhas;
+    std::istringstream in(texto);
+    std::string linha;
+    while (std::getline(in, linha)) {
+        linha = ColapsaEspacos(linha);
+        if (!linha.empty()) linhas.push_back(linha);
+    }
+    return linhas;
+}
+
+}  // namespace
+
+std::string ColapsaEspacos(const std::string& s) {
+    std::string r;
+    r.reserve(s.size());
+    bool espaco = false;
+    for (char c : s) {
+        if (EhEspaco(c)) {
+            espaco = !r.empty();
+        } else {
+            if (espaco) r.push_back(' ');
+            espaco = false;
+            r.push_back(c);
+        }
+    }
+    return r;
+}
+
+bool LeitorDicionario::Descomprime(const std::string& caminho, std::string& saida,
+                                   std::string& erro) {
+    std::ifstream f(caminho, std::ios::binary);
+    if (!f) {
+        erro = "não foi possível abrir " + caminho;
+        return false;
+    }
+    std::string comprimido((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    bz_stream bz{};
+    if (BZ2_bzDecompressInit(&bz, 0, 0) != BZ_OK) {
+        erro = "bzip2 não iniciou";
+        return false;
+    }
+    bz.next_in = comprimido.data();
+    bz.avail_in = static_cast<unsigned>(comprimido.size());
+    saida.clear();
+    std::string bloco(1 << 20, '\0');
+    int r = BZ_OK;
+    while (r == BZ_OK) {
+        bz.next_out = bloco.data();
+        bz.avail_out = static_cast<unsigned>(bloco.size());
+        r = BZ2_bzDecompress(&bz);
+        saida.append(bloco.data(), bloco.size() - bz.avail_out);
+        if (r == BZ_OK && bz.avail_in == 0 && bz.avail_out != 0) break;
+    }
+    BZ2_bzDecompressEnd(&bz);
+    if (r != BZ_STREAM_END) {
+        erro = caminho + ": arquivo bzip2 danificado";
+        return false;
+    }
+    return true;
+}
+
+bool LeitorDicionario::Analisa(const std::string& xml, const std::string& nomeArquivo,
+                               std::vector<FonteVerbete>& verbetes, std::string& erro) {
+    pugi::xml_document doc;
+    auto r = doc.load_buffer(xml.data(), xml.size(), pugi::parse_default, pugi::encoding_utf8);
+    if (!r) {
+        erro = nomeArquivo + ": XML inválido (" + r.description() + ")";
+        return false;
+    }
+    size_t ordem = 0;
+    for (pugi::xml_node e : doc.child("dic").children("entry")) {
+        FonteVerbete v;
+        v.arquivo = nomeArquivo;
+        v.ordem = ordem++;
+        v.orth = ColapsaEspacos(e.child("form").child("orth").text().get());
+        v.pronuncia = ColapsaEspacos(e.child("form").child("phon").text().get());
+        v.homonimo = e.attribute("n").as_int(0);
+        v.geografico = e.attribute("geo").as_int(0) == 1;
+        v.nomeProprio = e.attribute("name").as_int(0) == 1;
+        v.estrangeiro = e.attribute("chaveta").as_int(0) == 1;
+        for (pugi::xml_node s : e.children("sense")) {
+            Sentido sentido;
+            sentido.classe = ColapsaEspacos(s.child("gramGrp").text().get());
+            sentido.acrescimo = s.attribute("ast").as_int(0) == 1;
+            for (pugi::xml_node u : s.children("usg")) {
+                std::string t = ColapsaEspacos(u.text().get());
+                if (!t.empty()) sentido.rotulos.push_back({u.attribute("type").value(), t});
+            }
+            for (pugi::xml_node d : s.children("def")) {
+                std::string texto;
+                Achata(d, texto);
+                for (auto& l : Linhas(texto)) sentido.linhas.push_back(std::move(l));
+            }
+            v.sentidos.push_back(std::move(sentido));
+        }
+        for (pugi::xml_node t : e.children("etym")) {
+            std::string texto;
+            Achata(t, texto);
+            texto = ColapsaEspacos(texto);
+            std::string origem = t.attribute("ori").value();
+            if (origem.empty()) origem = t.attribute("orig").value();
+            if (!texto.empty()) v.etimologias.push_back({texto, origem});
+        }
+        if (!v.orth.empty()) verbetes.push_back(std::move(v));
+    }
+    return true;
+}
+
+bool LeitorDicionario::LePasta(const std::string& pasta, std::vector<FonteVerbete>& verbetes,
+                               std::string& erro,
+                               const std::function<void(const std::string&, size_t)>& progresso) {
+    namespace fs = std::filesystem;
+    std::vector<fs::path> arquivos;
+    std::error_code ec;
+    for (const auto& item : fs::directory_iterator(pasta, ec)) {
+        const std::string nome = item.path().filename().string();
+        if (nome.size() > 8 && nome.ends_with(".xml.bz2")) arquivos.push_back(item.path());
+    }
+    if (ec || arquivos.empty()) {
+        erro = "nenhum arquivo .xml.bz2 em " + pasta;
+        return false;
+    }
+    std::sort(arquivos.begin(), arquivos.end());
+    std::string xml;
+    for (const auto& caminho : arquivos) {
+        const size_t antes = verbetes.size();
+        if (!Descomprime(caminho.string(), xml, erro)) return false;
+        if (!Analisa(xml, caminho.filename().string(), verbetes, erro)) return false;
+        if (progresso) progresso(caminho.filename().string(), verbetes.size() - antes);
+    }
+    return true;
+}
+
+}  // namespace mini::compilador

@@ -1,0 +1,189 @@
+#include "mini/DLLMiniLexariaDB.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "Abreviaturas.h"
+#include "BuscaTexto.h"
+#include "ConjuntoResultados.h"
+#include "Conjugador.h"
+#include "Dados.h"
+#include "Esquema.h"
+#include "IndiceVerbetes.h"
+#include "mini/ChaveVerbete.h"
+
+namespace {
+
+constexpr int32_t kLimitePadrao = 300;
+
+std::string PastaDoExecutavel() {
+    std::error_code ec;
+    auto p = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : p.parent_path().string();
+}
+
+}  // namespace
+
+// Everything that lives between calls: the two result sets (the letter list
+// and the last search), the chunk size and the filter being defined.
+struct DLLMiniLexariaDB::Estado {
+    explicit Estado(mini::Dados& dados) : indice(dados), busca(dados) {}
+
+    mini::IndiceVerbetes indice;
+    mini::BuscaTexto busca;
+    mini::Abreviaturas abreviaturas;
+    mini::ConjuntoResultados letra;     // read with source 1
+    mini::ConjuntoResultados pesquisa;  // read with any other source
+    int32_t limite = kLimitePadrao;
+
+    struct Passo {
+        bool uniao;
+        int16_t filtro;
+    };
+    std::vector<Passo> filtro;
+};
+
+DLLMiniLexariaDB::DLLMiniLexariaDB()
+    : DLLMiniLexariaDB((std::filesystem::path(PastaDoExecutavel()) / NomeBanco()).string()) {}
+
+DLLMiniLexariaDB::DLLMiniLexariaDB(std::string caminhoBanco)
+    : caminho_(std::move(caminhoBanco)), dados_(std::make_unique<mini::Dados>()) {}
+
+DLLMiniLexariaDB::~DLLMiniLexariaDB() = default;
+
+const char* DLLMiniLexariaDB::NomeBanco() { return "minilexaria.db"; }
+
+bool DLLMiniLexariaDB::AbreDados() {
+    estado_.reset();
+    if (!dados_->Abre(caminho_)) return false;
+    estado_ = std::make_unique<Estado>(*dados_);
+    estado_->abreviaturas.Define(dados_->Abreviaturas());
+    return true;
+}
+
+std::string DLLMiniLexariaDB::ObtemInformacoes() {
+    if (!estado_) return {};
+    return dados_->Informacao("dados") + "|" + dados_->Informacao("editor") + "|";
+}
+
+int32_t DLLMiniLexariaDB::LocalizaPalavra(const std::string& palavra) {
+    if (!estado_) return -1;
+    return estado_->indice.Localiza(palavra);
+}
+
+std::string DLLMiniLexariaDB::ObtemVerbete(int32_t& id, std::string& texto, int32_t chave) {
+    texto.clear();
+    if (!estado_ || !dados_->Valido(id)) return {};
+    if (chave == 0) return std::string(dados_->Palavra(id));
+    if (chave != mini::ValorChaveVerbete(mini::PosicaoChave(id))) return {};
+    dados_->Html(id, texto);
+    return std::string(dados_->Palavra(id));
+}
+
+bool DLLMiniLexariaDB::EhVerbo(int32_t& id) {
+    if (!estado_ || !dados_->Valido(id)) return false;
+    return (dados_->Classes(id) & (1u << (mini::esquema::kFiltroVerbo - mini::esquema::kPrimeiroFiltro))) != 0;
+}
+
+std::string DLLMiniLexariaDB::ObtemConjugacao(std::string& verbo) {
+    return mini::Conjugador::TextoConjugacao(verbo);
+}
+
+std::string DLLMiniLexariaDB::ObtemAbreviatura(std::string& palavra) {
+    if (!estado_) return {};
+    std::string e = estado_->abreviaturas.Expande(palavra);
+    return e.empty() ? e : e + "|";
+}
+
+int32_t DLLMiniLexariaDB::PesquisaPalavra(const std::string& palavra, int32_t /*modo*/,
+                                          std::string& resultados) {
+    resultados.clear();
+    if (!estado_) return 0;
+    estado_->pesquisa.Define(estado_->indice.Palavra(palavra));
+    estado_->pesquisa.PedacoPorLugar(0, estado_->limite, *dados_, resultados);
+    return estado_->pesquisa.tamanho();
+}
+
+int32_t DLLMiniLexariaDB::PesquisaMascara(const std::string& mascara, std::string& resultados,
+                                          int32_t lista) {
+    resultados.clear();
+    if (!estado_) return 0;
+    // The letter list keeps to folded keys, so its ids stay consecutive.
+    const bool letra = lista == 1;
+    auto& conjunto = letra ? estado_->letra : estado_->pesquisa;
+    conjunto.Define(estado_->indice.Mascara(mascara, !letra));
+    conjunto.PedacoPorLugar(0, estado_->limite, *dados_, resultados);
+    return conjunto.tamanho();
+}
+
+void DLLMiniLexariaDB::PesquisaReversa(std::string& palavra, std::string& resultados,
+                                       int32_t /*reservado1*/, int32_t /*reservado2*/,
+                                       int32_t& total) {
+    resultados.clear();
+    total = 0;
+    if (!estado_) return;
+    estado_->pesquisa.Define(estado_->busca.Pesquisa(palavra));
+    estado_->pesquisa.PedacoPorLugar(0, estado_->limite, *dados_, resultados);
+    total = estado_->pesquisa.tamanho();
+}
+
+int32_t DLLMiniLexariaDB::ObtemTotalResultados() {
+    return estado_ ? estado_->pesquisa.tamanho() : 0;
+}
+
+int32_t DLLMiniLexariaDB::ObtemResultados(int16_t origem, int32_t& cursor, std::string& lista) {
+    lista.clear();
+    if (!estado_) return -1;
+    if (origem == 1) return estado_->letra.PedacoPorId(cursor, estado_->limite, *dados_, lista);
+    return estado_->pesquisa.PedacoPorLugar(cursor, estado_->limite, *dados_, lista);
+}
+
+void DLLMiniLexariaDB::DefineFiltro(int16_t operacao, int16_t codigo) {
+    if (!estado_) return;
+    auto& passos = estado_->filtro;
+    switch (operacao) {
+        case 0:
+            passos.clear();
+            break;
+        case 2:
+        case 3:
+            passos.push_back({operacao == 3, codigo});
+            break;
+        case 1: {
+            if (passos.empty()) break;
+            // Unions and intersections apply left to right, so each entry
+            // can be judged on its own class bits.
+            std::vector<int32_t> ficam;
+            for (int32_t id : estado_->pesquisa.ids()) {
+                const uint16_t bits = dados_->Classes(id);
+                bool dentro = false;
+                for (size_t i = 0; i < passos.size(); ++i) {
+                    const int k = passos[i].filtro - mini::esquema::kPrimeiroFiltro;
+                    const bool tem = k >= 0 && k < 16 && (bits & (1u << k));
+                    dentro = i == 0 ? tem : passos[i].uniao ? (dentro || tem) : (dentro && tem);
+                }
+                if (dentro) ficam.push_back(id);
+            }
+            estado_->pesquisa.Define(std::move(ficam));
+            passos.clear();
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+int32_t DLLMiniLexariaDB::ObtemFlexoes(const std::string& /*palavra*/, std::string& formas) {
+    formas.clear();
+    return -1;
+}
+
+void DLLMiniLexariaDB::LimiteResultados(int16_t limite) {
+    if (!estado_) return;
+    estado_->limite = limite > 0 ? limite : kLimitePadrao;
+}
+
+int32_t DLLMiniLexariaDB::limiteResultados() const {
+    return estado_ ? estado_->limite : kLimitePadrao;
+}

@@ -1,0 +1,30 @@
+// Names shared by the data compiler (which writes them) and the engine
+// (which reads them). Bump kVersaoFormato whenever the layout changes.
+#pragma once
+
+namespace mini::esquema {
+
+constexpr const char* kVersaoFormato = "minilexaria-3";
+
+constexpr const char* kCriaTabelas =
+    "CREATE TABLE info(chave TEXT PRIMARY KEY, valor TEXT NOT NULL) WITHOUT ROWID;"
+    "CREATE TABLE verbete(id INTEGER PRIMARY KEY, html TEXT NOT NULL);"
+    "CREATE TABLE tabela(nome TEXT PRIMARY KEY, dados BLOB NOT NULL) WITHOUT ROWID;"
+    "CREATE TABLE abreviatura(rotulo TEXT PRIMARY KEY, expansao TEXT NOT NULL) WITHOUT ROWID;"
+    "CREATE TABLE vocabulario(chave TEXT PRIMARY KEY, inversa TEXT NOT NULL, ids BLOB NOT NULL)"
+    " WITHOUT ROWID;";
+constexpr const char* kCriaIndices = "CREATE INDEX vocabulario_inversa ON vocabulario(inversa);";
+
+// Blobs of the "tabela" table.
+constexpr const char* kPalavras = "palavras";          // display headwords, by id
+constexpr const char* kDobradas = "dobradas";          // folded keys, by id (sorted)
+constexpr const char* kOrtograficas = "ortograficas";  // spelling-bridge keys, by id
+constexpr const char* kOrdemOrtografica = "ordem_ortografica";  // ids sorted by that key
+constexpr const char* kClasses = "classes";            // 16-bit class bits per id
+
+// Class bits: engine filter id minus 9.
+constexpr int kPrimeiroFiltro = 9;
+constexpr int kUltimoFiltro = 23;
+constexpr int kFiltroVerbo = 21;
+
+}  // namespace mini::esquema

@@ -1,0 +1,155 @@
+#include "IndiceVerbetes.h"
+
+#include <algorithm>
+
+#include "Mascara.h"
+#include "mini/Normaliza.h"
+
+namespace mini {
+namespace {
+
+// Patterns needing more characters than any headword has match nothing;
+// checking it first keeps absurd input cheap.
+constexpr size_t kMaiorChave = 80;
+
+bool ComecaCom(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
+
+// The bridge only helps with words of two letters or more: a single letter
+// must stay the letter the reader asked for.
+bool UsaPonte(std::string_view chave) { return ContaCaracteres(chave) >= 2; }
+
+}  // namespace
+
+std::pair<int32_t, int32_t> IndiceVerbetes::FaixaDobrada(std::string_view chave) const {
+    int32_t lo = 0, hi = dados_.total();
+    int32_t a = lo, b = hi;
+    while (a < b) {
+        int32_t m = a + (b - a) / 2;
+        if (dados_.Dobrada(m) < chave) a = m + 1; else b = m;
+    }
+    lo = a;
+    b = hi;
+    while (a < b) {
+        int32_t m = a + (b - a) / 2;
+        if (dados_.Dobrada(m) <= chave) a = m + 1; else b = m;
+    }
+    return {lo, a};
+}
+
+std::pair<int32_t, int32_t> IndiceVerbetes::FaixaPrefixo(std::string_view prefixo) const {
+    int32_t a = 0, b = dados_.total();
+    while (a < b) {
+        int32_t m = a + (b - a) / 2;
+        if (dados_.Dobrada(m) < prefixo) a = m + 1; else b = m;
+    }
+    const int32_t lo = a;
+    b = dados_.total();
+    while (a < b) {
+        int32_t m = a + (b - a) / 2;
+        std::string_view k = dados_.Dobrada(m);
+        if (k < prefixo || ComecaCom(k, prefixo)) a = m + 1; else b = m;
+    }
+    return {lo, a};
+}
+
+std::pair<size_t, size_t> IndiceVerbetes::FaixaOrto(std::string_view chave, bool prefixo) const {
+    const auto& ordem = dados_.OrdemOrtografica();
+    auto chaveDe = [&](uint32_t id) { return dados_.Ortografica(static_cast<int32_t>(id)); };
+    auto lo = std::partition_point(ordem.begin(), ordem.end(),
+                                   [&](uint32_t id) { return chaveDe(id) < chave; });
+    auto hi = std::partition_point(lo, ordem.end(), [&](uint32_t id) {
+        std::string_view k = chaveDe(id);
+        return prefixo ? ComecaCom(k, chave) : k == chave;
+    });
+    return {static_cast<size_t>(lo - ordem.begin()), static_cast<size_t>(hi - ordem.begin())};
+}
+
+std::vector<int32_t> IndiceVerbetes::IguaisOrtografica(std::string_view chave) const {
+    auto [lo, hi] = FaixaOrto(chave, false);
+    std::vector<int32_t> ids;
+    for (size_t i = lo; i < hi; ++i) ids.push_back(static_cast<int32_t>(dados_.OrdemOrtografica()[i]));
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+int32_t IndiceVerbetes::PrimeiroPrefixoOrtografico(std::string_view prefixo) const {
+    auto [lo, hi] = FaixaOrto(prefixo, true);
+    if (lo >= hi) return -1;
+    return static_cast<int32_t>(dados_.OrdemOrtografica()[lo]);
+}
+
+int32_t IndiceVerbetes::Localiza(std::string_view texto) const {
+    const std::string f = ChaveDobrada(texto);
+    if (f.empty() || dados_.total() == 0) return -1;
+    if (auto [lo, hi] = FaixaDobrada(f); lo < hi) {
+        // "pôr" and "por" share a folded key; the one spelled as typed wins.
+        // A single letter keeps the first of its key: it starts the letter.
+        if (UsaPonte(f)) {
+            const std::string escrita = MinusculasUtf8(texto);
+            for (int32_t id = lo; id < hi; ++id) {
+                std::string_view p = dados_.Palavra(id);
+                p = p.substr(0, p.find("\u00A0"));
+                if (MinusculasUtf8(p) == escrita) return id;
+            }
+        }
+        return lo;
+    }
+    const std::string o = ChaveOrtografica(f);
+    if (UsaPonte(f)) {
+        auto iguais = IguaisOrtografica(o);
+        if (!iguais.empty()) return iguais.front();
+    }
+    if (auto [lo, hi] = FaixaPrefixo(f); lo < hi) return lo;
+    if (UsaPonte(f)) return PrimeiroPrefixoOrtografico(o);
+    return -1;
+}
+
+std::vector<int32_t> IndiceVerbetes::Palavra(std::string_view texto) const {
+    std::vector<int32_t> ids;
+    const std::string f = ChaveDobrada(texto);
+    if (f.empty()) return ids;
+    auto [lo, hi] = FaixaDobrada(f);
+    for (int32_t id = lo; id < hi; ++id) ids.push_back(id);
+    // Entries written the other way ("effeito" for "efeito") follow the
+    // entries of the word's own spelling.
+    if (UsaPonte(f)) {
+        for (int32_t id : IguaisOrtografica(ChaveOrtografica(f)))
+            if (id < lo || id >= hi) ids.push_back(id);
+    }
+    return ids;
+}
+
+std::vector<int32_t> IndiceVerbetes::Mascara(std::string_view padrao, bool tambemOrtografica) const {
+    std::vector<int32_t> ids;
+    const std::string p = ChaveDobradaMascara(padrao);
+    if (p.empty()) return ids;
+    const mini::Mascara m(p);
+    if (m.MinimoCaracteres() > kMaiorChave) return ids;
+    if (!m.TemCuringa()) {
+        ids = Palavra(p);
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    }
+
+    auto [lo, hi] = FaixaPrefixo(m.PrefixoLiteral());
+    for (int32_t id = lo; id < hi; ++id)
+        if (m.Casa(dados_.Dobrada(id))) ids.push_back(id);
+
+    if (tambemOrtografica) {
+        const mini::Mascara mo(
+            mini::Mascara::TransformaSegmentos(p, [](std::string_view s) { return ChaveOrtografica(s); }));
+        auto [a, b] = FaixaOrto(mo.PrefixoLiteral(), true);
+        const size_t antes = ids.size();
+        for (size_t i = a; i < b; ++i) {
+            const auto id = static_cast<int32_t>(dados_.OrdemOrtografica()[i]);
+            if (mo.Casa(dados_.Ortografica(id))) ids.push_back(id);
+        }
+        if (ids.size() > antes) {
+            std::sort(ids.begin(), ids.end());
+            ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+        }
+    }
+    return ids;
+}
+
+}  // namespace mini

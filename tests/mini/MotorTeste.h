@@ -1,0 +1,64 @@
+// A fixture that opens the real database once for a whole test suite, and
+// small helpers to read the engine's "word|id|" lists.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "mini/ChaveVerbete.h"
+#include "mini/DLLMiniLexariaDB.h"
+
+struct Par {
+    std::string palavra;
+    int32_t id;
+};
+
+inline std::vector<Par> LePares(const std::string& lista) {
+    std::vector<Par> r;
+    size_t i = 0;
+    while (i < lista.size()) {
+        size_t a = lista.find('|', i);
+        size_t b = a == std::string::npos ? a : lista.find('|', a + 1);
+        if (b == std::string::npos) break;
+        r.push_back({lista.substr(i, a - i), std::stoi(lista.substr(a + 1, b - a - 1))});
+        i = b + 1;
+    }
+    return r;
+}
+
+class MotorReal : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        motor_ = std::make_unique<DLLMiniLexariaDB>(MINI_TEST_DB);
+        ASSERT_TRUE(motor_->AbreDados());
+    }
+    static void TearDownTestSuite() { motor_.reset(); }
+
+    static DLLMiniLexariaDB& M() { return *motor_; }
+
+    // Headword of an id (without the entry text).
+    static std::string Titulo(int32_t id) {
+        std::string html;
+        return M().ObtemVerbete(id, html, 0);
+    }
+    static std::string Html(int32_t id) {
+        std::string html;
+        M().ObtemVerbete(id, html, mini::ValorChaveVerbete(mini::PosicaoChave(id)));
+        return html;
+    }
+    // Every result of the last search, read chunk by chunk as the lists do.
+    static std::vector<Par> TodosResultados() {
+        std::vector<Par> r;
+        std::string pedaco;
+        int32_t cursor = 0;
+        while ((cursor = M().ObtemResultados(0, cursor, pedaco)) >= 0)
+            for (auto& p : LePares(pedaco)) r.push_back(std::move(p));
+        return r;
+    }
+
+    static inline std::unique_ptr<DLLMiniLexariaDB> motor_;
+};
