@@ -36,8 +36,9 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# Medians of five runs; BENCH_ARGS adds options, e.g. --benchmark_filter=Pesquisa
 bench: build
-	$(BUILD)/bench/bench_engine
+	$(BUILD)/bench/bench_engine --benchmark_repetitions=5 --benchmark_report_aggregates_only=true $(BENCH_ARGS)
 
 clean:
 	rm -rf $(BUILD)

@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "mini/ChaveVerbete.h"
+#include "TabelaConjugacao.h"
 #include "mini/DLLMiniLexariaDB.h"
+#include "mini/Normaliza.h"
 
 namespace {
 
@@ -51,6 +53,9 @@ std::string ComandoLexaria::Ajuda() {
            "  busca MASCARA             verbetes pela máscara (* e ?), ex.: \"des*ar\"\n"
            "  texto TERMO               verbetes com TERMO no texto (\"pedra +água\", \"*mente\", \"*\")\n"
            "  abrev ROTULO              significado de uma abreviatura, ex.: \"v. t.\"\n"
+           "  conjuga VERBO             a conjugação: o nome de cada tempo, depois pessoa e forma\n"
+           "                            por linha (também de uma forma: \"tenho\" conjuga têr)\n"
+           "  flexoes PALAVRA           as formas flexionadas: plural, feminino, formas do verbo\n"
            "\n"
            "Opções das pesquisas: --total (só a contagem), --filtro 1;9; (classes), --somar\n"
            "(soma os filtros em vez de exigir todos).\n"
@@ -117,6 +122,66 @@ int ComandoLexaria::Lista(DLLMiniLexariaDB& motor, int total, bool soTotal, std:
     return total > 0 ? kAchou : kNada;
 }
 
+int ComandoLexaria::Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida) {
+    // The verb entries of the word itself; when the word is no headword, those
+    // of the verb it is a form of ("tenho" -> têr); when it is not in the
+    // dictionary at all, the word as an infinitive.
+    std::string pares;
+    motor.LimiteResultados(300);
+    const int total = motor.PesquisaPalavra(palavra, 0, pares);
+    const std::string chave = mini::ChaveOrtografica(mini::ChaveDobrada(palavra));
+    std::vector<std::pair<std::string, int32_t>> exatos, lemas;
+    for (int32_t cursor = 0; cursor >= 0;) {
+        cursor = motor.ObtemResultados(0, cursor, pares);
+        for (size_t i = 0; i < pares.size();) {
+            const size_t a = pares.find('|', i);
+            const size_t b = a == std::string::npos ? a : pares.find('|', a + 1);
+            if (b == std::string::npos) break;
+            int id = -1;
+            if (!Numero(pares.substr(a + 1, b - a - 1), id)) break;
+            std::string titulo = pares.substr(i, a - i);
+            const std::string semNumero = titulo.substr(0, titulo.find("\u00A0"));
+            (mini::ChaveOrtografica(mini::ChaveDobrada(semNumero)) == chave ? exatos : lemas)
+                .emplace_back(std::move(titulo), id);
+            i = b + 1;
+        }
+    }
+    auto escreve = [&](std::string verbo) {
+        std::string dados = motor.ObtemConjugacao(verbo);
+        // As the entry page does: "lavar-se" with no table of its own is "lavar".
+        const size_t hifen = verbo.find('-');
+        if (dados.empty() && hifen != std::string::npos && hifen > 0 && verbo[hifen - 1] == 'r') {
+            verbo = verbo.substr(0, hifen);
+            dados = motor.ObtemConjugacao(verbo);
+        }
+        const std::string texto = TabelaConjugacao::Texto(verbo, dados);
+        saida << texto;
+        return !texto.empty();
+    };
+    if (total == 0) return escreve(palavra) ? kAchou : kNada;
+    for (auto& [titulo, id] : exatos.empty() ? lemas : exatos) {
+        int32_t i = id;
+        if (motor.EhVerbo(i) && escreve(titulo)) return kAchou;
+    }
+    return kNada;
+}
+
+int ComandoLexaria::Flexoes(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida) {
+    std::string formas;
+    if (motor.ObtemFlexoes(palavra, formas) < 0) return kNada;
+    // Pairs of form and entry id: the forms, one per line.
+    size_t i = 0;
+    while (i < formas.size()) {
+        const size_t a = formas.find('|', i);
+        if (a == std::string::npos) break;
+        saida << formas.substr(i, a - i) << '\n';
+        const size_t b = formas.find('|', a + 1);
+        if (b == std::string::npos) break;
+        i = b + 1;
+    }
+    return kAchou;
+}
+
 int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ostream& saida,
                             std::ostream& erros, const std::string& caminhoBanco) {
     std::vector<std::string> posicionais;
@@ -149,7 +214,8 @@ int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ost
     }
     const std::string& comando = posicionais[0];
     std::string termo = posicionais[1];
-    static const char* comandos[] = {"localiza", "verbete", "palavra", "busca", "texto", "abrev"};
+    static const char* comandos[] = {"localiza", "verbete", "palavra", "busca",
+                                     "texto",    "abrev",   "conjuga", "flexoes"};
     if (std::find(std::begin(comandos), std::end(comandos), comando) == std::end(comandos)) {
         erros << "lexaria: comando desconhecido \"" << comando << "\"\n" << Ajuda();
         return kErro;
@@ -186,6 +252,8 @@ int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ost
         saida << id << '\t' << titulo << '\n' << (html ? texto + "\n" : HtmlParaTexto(texto));
         return kAchou;
     }
+    if (comando == "conjuga") return Conjuga(*motor, termo, saida);
+    if (comando == "flexoes") return Flexoes(*motor, termo, saida);
     if (comando == "abrev") {
         const std::string e = motor->ObtemAbreviatura(termo);
         if (e.empty()) return kNada;

@@ -24,4 +24,6 @@ public:
 
 private:
     int Lista(DLLMiniLexariaDB& motor, int total, bool soTotal, std::ostream& saida);
+    int Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida);
+    int Flexoes(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida);
 };

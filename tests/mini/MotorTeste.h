@@ -50,13 +50,20 @@ protected:
         M().ObtemVerbete(id, html, mini::ValorChaveVerbete(mini::PosicaoChave(id)));
         return html;
     }
-    // Every result of the last search, read chunk by chunk as the lists do.
+    // Every result of the last search, read chunk by chunk as the lists do;
+    // a cursor that does not move forward fails instead of looping.
     static std::vector<Par> TodosResultados() {
         std::vector<Par> r;
         std::string pedaco;
-        int32_t cursor = 0;
-        while ((cursor = M().ObtemResultados(0, cursor, pedaco)) >= 0)
+        int32_t cursor = 0, proximo = 0;
+        while ((proximo = M().ObtemResultados(0, cursor, pedaco)) >= 0) {
+            if (proximo <= cursor) {
+                ADD_FAILURE() << "cursor " << cursor << " gave " << proximo;
+                break;
+            }
+            cursor = proximo;
             for (auto& p : LePares(pedaco)) r.push_back(std::move(p));
+        }
         return r;
     }
 

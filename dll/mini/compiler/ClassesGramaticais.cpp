@@ -58,6 +58,25 @@ bool EhNumeral(const FonteVerbete& v) {
     return false;
 }
 
+// Some senses have no class label of their own and open the definition with
+// it in italics instead ("_v. t._ (e der)", "1. _m._ ..."): that is their class.
+std::string RotuloNaDefinicao(const Sentido& s) {
+    if (s.linhas.empty()) return {};
+    std::string_view l = s.linhas.front();
+    size_t i = 0;
+    while (i < l.size() && l[i] >= '0' && l[i] <= '9') ++i;
+    if (i > 0) {
+        if (i >= l.size() || l[i] != '.') return {};
+        ++i;
+        while (i < l.size() && l[i] == ' ') ++i;
+    }
+    if (i >= l.size() || l[i] != '_') return {};
+    const size_t fim = l.find('_', i + 1);
+    constexpr size_t kMaiorRotulo = 30;
+    if (fim == std::string_view::npos || fim - i - 1 > kMaiorRotulo) return {};
+    return std::string(l.substr(i + 1, fim - i - 1));
+}
+
 }  // namespace
 
 std::vector<std::string> ClassesGramaticais::Partes(const std::string& classe) {
@@ -110,7 +129,7 @@ bool ClassesGramaticais::EhClasseVerbal(const std::string& classe) {
 
 uint16_t ClassesGramaticais::DoVerbete(const FonteVerbete& v) {
     uint16_t bits = 0;
-    for (const auto& s : v.sentidos) bits |= DoRotulo(s.classe);
+    for (const auto& s : v.sentidos) bits |= DoRotulo(s.classe.empty() ? RotuloNaDefinicao(s) : s.classe);
     if (EhNumeral(v)) bits |= Bit(kNumeral);
     if (EhGiria(v)) bits |= Bit(kGiria);
     if (EhEstrangeira(v)) bits |= Bit(kEstrangeira);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <future>
 #include <numeric>
 #include <unordered_set>
 
@@ -10,6 +11,7 @@
 #include "Esquema.h"
 #include "GeradorHtml.h"
 #include "GravadorBanco.h"
+#include "IndiceFlexoes.h"
 #include "IndiceTexto.h"
 #include "LeitorDicionario.h"
 #include "TabelaTextos.h"
@@ -92,6 +94,17 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         classes.push_back(static_cast<char>(bits >> 8));
         chavesVerbetes.insert(o.dobrada);
     }
+    // The inflection index needs only the headwords and their classes, which
+    // stay as they are from here on: it is built while the entries are rendered.
+    auto formasFuturas = std::async(std::launch::async, [&palavras, &classes, n] {
+        IndiceFlexoes flexoes;
+        for (size_t id = 0; id < n; ++id) {
+            const auto bits = static_cast<uint16_t>(static_cast<unsigned char>(classes[2 * id]) |
+                                                    (static_cast<unsigned char>(classes[2 * id + 1]) << 8));
+            flexoes.Adiciona(static_cast<uint32_t>(id), palavras[id], bits);
+        }
+        return flexoes.Finaliza();
+    });
     std::vector<uint32_t> ordemOrto(n);
     std::iota(ordemOrto.begin(), ordemOrto.end(), 0u);
     std::stable_sort(ordemOrto.begin(), ordemOrto.end(),
@@ -128,6 +141,9 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         ok = banco.Vocabulario(vocabulario[i].first, InverteUtf8(vocabulario[i].first),
                                vocabulario[i].second);
     avisa("índice do texto: " + std::to_string(vocabulario.size()) + " palavras");
+    const auto formas = formasFuturas.get();
+    for (size_t i = 0; ok && i < formas.size(); ++i) ok = banco.Flexao(formas[i].first, formas[i].second);
+    avisa("flexões: " + std::to_string(formas.size()) + " formas");
     if (!ok) {
         erro = "falha ao gravar o banco de dados";
         return false;

@@ -11,7 +11,7 @@ namespace mini::compilador {
 GravadorBanco::~GravadorBanco() { Descarta(); }
 
 void GravadorBanco::Descarta() {
-    for (sqlite3_stmt** st : {&stInfo_, &stVerbete_, &stTabela_, &stAbreviatura_, &stVocabulario_}) {
+    for (sqlite3_stmt** st : {&stInfo_, &stVerbete_, &stTabela_, &stAbreviatura_, &stVocabulario_, &stFlexao_}) {
         sqlite3_finalize(*st);
         *st = nullptr;
     }
@@ -53,7 +53,8 @@ bool GravadorBanco::Abre(const std::string& destino, std::string& erro) {
          prepara("INSERT INTO verbete VALUES(?, ?)", &stVerbete_) &&
          prepara("INSERT INTO tabela VALUES(?, ?)", &stTabela_) &&
          prepara("INSERT OR REPLACE INTO abreviatura VALUES(?, ?)", &stAbreviatura_) &&
-         prepara("INSERT INTO vocabulario VALUES(?, ?, ?)", &stVocabulario_);
+         prepara("INSERT INTO vocabulario VALUES(?, ?, ?)", &stVocabulario_) &&
+         prepara("INSERT INTO flexao VALUES(?, ?)", &stFlexao_);
     if (!ok) {
         erro = std::string("SQLite: ") + sqlite3_errmsg(db_);
         Descarta();
@@ -96,6 +97,13 @@ bool GravadorBanco::Vocabulario(const std::string& chave, const std::string& inv
     return Passo(stVocabulario_);
 }
 
+bool GravadorBanco::Flexao(const std::string& chave, const std::vector<uint32_t>& ids) {
+    const std::string blob = EmpacotaU32(ids);
+    sqlite3_bind_text(stFlexao_, 1, chave.data(), static_cast<int>(chave.size()), SQLITE_STATIC);
+    sqlite3_bind_blob(stFlexao_, 2, blob.data(), static_cast<int>(blob.size()), SQLITE_STATIC);
+    return Passo(stFlexao_);
+}
+
 bool GravadorBanco::Conclui(std::string& erro) {
     bool ok = Executa("COMMIT") && Executa(esquema::kCriaIndices) && Executa("ANALYZE");
     if (!ok) {
@@ -103,7 +111,7 @@ bool GravadorBanco::Conclui(std::string& erro) {
         Descarta();
         return false;
     }
-    for (sqlite3_stmt** st : {&stInfo_, &stVerbete_, &stTabela_, &stAbreviatura_, &stVocabulario_}) {
+    for (sqlite3_stmt** st : {&stInfo_, &stVerbete_, &stTabela_, &stAbreviatura_, &stVocabulario_, &stFlexao_}) {
         sqlite3_finalize(*st);
         *st = nullptr;
     }

@@ -23,6 +23,7 @@ public:
     bool Abreviatura(const std::string& rotulo, const std::string& expansao);
     bool Vocabulario(const std::string& chave, const std::string& inversa,
                      const std::vector<uint32_t>& ids);
+    bool Flexao(const std::string& chave, const std::vector<uint32_t>& ids);
     // Commits, builds the indexes and moves the file into place.
     bool Conclui(std::string& erro);
 
@@ -37,6 +38,7 @@ private:
     sqlite3_stmt* stTabela_ = nullptr;
     sqlite3_stmt* stAbreviatura_ = nullptr;
     sqlite3_stmt* stVocabulario_ = nullptr;
+    sqlite3_stmt* stFlexao_ = nullptr;
     std::string destino_, temporario_;
 };
 

@@ -5,11 +5,13 @@
 #include <filesystem>
 
 #include "Abreviaturas.h"
+#include "BuscaFlexoes.h"
 #include "BuscaTexto.h"
 #include "ConjuntoResultados.h"
 #include "Conjugador.h"
 #include "Dados.h"
 #include "Esquema.h"
+#include "FlexoesVerbete.h"
 #include "IndiceVerbetes.h"
 #include "mini/ChaveVerbete.h"
 
@@ -28,10 +30,11 @@ std::string PastaDoExecutavel() {
 // Everything that lives between calls: the two result sets (the letter list
 // and the last search), the chunk size and the filter being defined.
 struct DLLMiniLexariaDB::Estado {
-    explicit Estado(mini::Dados& dados) : indice(dados), busca(dados) {}
+    explicit Estado(mini::Dados& dados) : indice(dados), busca(dados), flexoes(dados, indice) {}
 
     mini::IndiceVerbetes indice;
     mini::BuscaTexto busca;
+    mini::BuscaFlexoes flexoes;
     mini::Abreviaturas abreviaturas;
     mini::ConjuntoResultados letra;     // read with source 1
     mini::ConjuntoResultados pesquisa;  // read with any other source
@@ -87,7 +90,9 @@ bool DLLMiniLexariaDB::EhVerbo(int32_t& id) {
 }
 
 std::string DLLMiniLexariaDB::ObtemConjugacao(std::string& verbo) {
-    return mini::Conjugador::TextoConjugacao(verbo);
+    // The page passes the headword as shown, homonym number included
+    // ("arguir\u00A01"); the number is no part of the verb.
+    return mini::Conjugador::TextoConjugacao(mini::FlexoesVerbete::SemHomonimo(verbo));
 }
 
 std::string DLLMiniLexariaDB::ObtemAbreviatura(std::string& palavra) {
@@ -100,7 +105,11 @@ int32_t DLLMiniLexariaDB::PesquisaPalavra(const std::string& palavra, int32_t /*
                                           std::string& resultados) {
     resultados.clear();
     if (!estado_) return 0;
-    estado_->pesquisa.Define(estado_->indice.Palavra(palavra));
+    // The word's own entries first, then those of the lemma it inflects.
+    std::vector<int32_t> ids = estado_->indice.Palavra(palavra);
+    const std::vector<int32_t> lemas = estado_->flexoes.Lemas(palavra, ids);
+    ids.insert(ids.end(), lemas.begin(), lemas.end());
+    estado_->pesquisa.Define(std::move(ids));
     estado_->pesquisa.PedacoPorLugar(0, estado_->limite, *dados_, resultados);
     return estado_->pesquisa.tamanho();
 }
@@ -174,9 +183,10 @@ void DLLMiniLexariaDB::DefineFiltro(int16_t operacao, int16_t codigo) {
     }
 }
 
-int32_t DLLMiniLexariaDB::ObtemFlexoes(const std::string& /*palavra*/, std::string& formas) {
+int32_t DLLMiniLexariaDB::ObtemFlexoes(const std::string& palavra, std::string& formas) {
     formas.clear();
-    return -1;
+    if (!estado_) return -1;
+    return estado_->flexoes.Formas(palavra, formas);
 }
 
 void DLLMiniLexariaDB::LimiteResultados(int16_t limite) {

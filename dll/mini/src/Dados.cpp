@@ -51,7 +51,7 @@ std::string FimDoPrefixo(std::string_view prefixo) {
 Dados::~Dados() { Fecha(); }
 
 void Dados::Fecha() {
-    for (sqlite3_stmt** st : {&stHtml_, &stPalavra_, &stPrefixo_, &stPrefixoInverso_}) {
+    for (sqlite3_stmt** st : {&stHtml_, &stPalavra_, &stPrefixo_, &stPrefixoInverso_, &stFlexao_}) {
         sqlite3_finalize(*st);
         *st = nullptr;
     }
@@ -151,13 +151,15 @@ bool Dados::Abre(const std::string& caminho) {
                             SQLITE_PREPARE_PERSISTENT, &stPalavra_, nullptr) == SQLITE_OK &&
          sqlite3_prepare_v3(db_,
                             "SELECT chave, ids FROM vocabulario WHERE chave >= ?1 AND "
-                            "(?2 = '' OR chave < ?2) ORDER BY chave",
+                            "chave < ?2 ORDER BY chave",
                             -1, SQLITE_PREPARE_PERSISTENT, &stPrefixo_, nullptr) == SQLITE_OK &&
          sqlite3_prepare_v3(db_,
                             "SELECT chave, ids FROM vocabulario WHERE inversa >= ?1 AND "
-                            "(?2 = '' OR inversa < ?2) ORDER BY inversa",
+                            "inversa < ?2 ORDER BY inversa",
                             -1, SQLITE_PREPARE_PERSISTENT, &stPrefixoInverso_,
-                            nullptr) == SQLITE_OK;
+                            nullptr) == SQLITE_OK &&
+         sqlite3_prepare_v3(db_, "SELECT ids FROM flexao WHERE chave = ?", -1,
+                            SQLITE_PREPARE_PERSISTENT, &stFlexao_, nullptr) == SQLITE_OK;
     if (!ok) {
         Fecha();
         palavras_ = {};
@@ -198,11 +200,29 @@ std::vector<uint32_t> Dados::Postagens(std::string_view chave) {
     return ids;
 }
 
+std::vector<uint32_t> Dados::Flexoes(std::string_view chave) {
+    std::vector<uint32_t> ids;
+    if (!stFlexao_) return ids;
+    sqlite3_reset(stFlexao_);
+    sqlite3_bind_text(stFlexao_, 1, chave.data(), static_cast<int>(chave.size()), SQLITE_STATIC);
+    if (sqlite3_step(stFlexao_) == SQLITE_ROW) DesempacotaU32(Coluna(stFlexao_, 0), ids);
+    sqlite3_reset(stFlexao_);
+    sqlite3_clear_bindings(stFlexao_);
+    return ids;
+}
+
 void Dados::PercorrePrefixo(std::string_view prefixo, bool inversa,
                             const std::function<void(std::string_view, std::string_view)>& visita) {
     sqlite3_stmt* st = inversa ? stPrefixoInverso_ : stPrefixo_;
     if (!st) return;
-    const std::string fim = FimDoPrefixo(prefixo);
+    // Both ends stay plain bounds so SQLite walks only that range of the
+    // index. Keys are UTF-8, which never holds the byte 0xFF: "\xFF" is above
+    // them all.
+    std::string fim = FimDoPrefixo(prefixo);
+    if (fim.empty()) {
+        if (!prefixo.empty()) return;
+        fim = "\xFF";
+    }
     sqlite3_reset(st);
     sqlite3_bind_text(st, 1, prefixo.data(), static_cast<int>(prefixo.size()), SQLITE_STATIC);
     sqlite3_bind_text(st, 2, fim.data(), static_cast<int>(fim.size()), SQLITE_STATIC);

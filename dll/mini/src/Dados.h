@@ -40,6 +40,8 @@ public:
 
     // Entry ids of one word of the text index (empty when absent).
     std::vector<uint32_t> Postagens(std::string_view chave);
+    // Entries of the headwords that have a form of this inflection key.
+    std::vector<uint32_t> Flexoes(std::string_view chave);
     // Walks the words whose key (or reversed key) starts with a prefix; the
     // visitor gets the key and its ids blob.
     void PercorrePrefixo(std::string_view prefixo, bool inversa,
@@ -54,6 +56,7 @@ private:
     sqlite3_stmt* stPalavra_ = nullptr;
     sqlite3_stmt* stPrefixo_ = nullptr;
     sqlite3_stmt* stPrefixoInverso_ = nullptr;
+    sqlite3_stmt* stFlexao_ = nullptr;
     TabelaTextos palavras_, dobradas_, ortograficas_;
     std::vector<uint16_t> classes_;
     std::vector<uint32_t> ordemOrtografica_;

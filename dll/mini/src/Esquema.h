@@ -4,7 +4,7 @@
 
 namespace mini::esquema {
 
-constexpr const char* kVersaoFormato = "minilexaria-3";
+constexpr const char* kVersaoFormato = "minilexaria-4";
 
 constexpr const char* kCriaTabelas =
     "CREATE TABLE info(chave TEXT PRIMARY KEY, valor TEXT NOT NULL) WITHOUT ROWID;"
@@ -12,7 +12,9 @@ constexpr const char* kCriaTabelas =
     "CREATE TABLE tabela(nome TEXT PRIMARY KEY, dados BLOB NOT NULL) WITHOUT ROWID;"
     "CREATE TABLE abreviatura(rotulo TEXT PRIMARY KEY, expansao TEXT NOT NULL) WITHOUT ROWID;"
     "CREATE TABLE vocabulario(chave TEXT PRIMARY KEY, inversa TEXT NOT NULL, ids BLOB NOT NULL)"
-    " WITHOUT ROWID;";
+    " WITHOUT ROWID;"
+    // Inflected forms (spelling-bridge key) -> the entries they inflect.
+    "CREATE TABLE flexao(chave TEXT PRIMARY KEY, ids BLOB NOT NULL) WITHOUT ROWID;";
 constexpr const char* kCriaIndices = "CREATE INDEX vocabulario_inversa ON vocabulario(inversa);";
 
 // Blobs of the "tabela" table.
@@ -25,6 +27,9 @@ constexpr const char* kClasses = "classes";            // 16-bit class bits per 
 // Class bits: engine filter id minus 9.
 constexpr int kPrimeiroFiltro = 9;
 constexpr int kUltimoFiltro = 23;
+constexpr int kFiltroAdjetivo = 9;
+constexpr int kFiltroNumeral = 15;
+constexpr int kFiltroSubstantivo = 19;
 constexpr int kFiltroVerbo = 21;
 
 }  // namespace mini::esquema

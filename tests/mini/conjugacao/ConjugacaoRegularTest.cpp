@@ -55,6 +55,8 @@ TEST(ConjugacaoRegular, TresConjugacoes) {
     ConfereFormasChave("unir", "uno unes une unimos unis unem|uni uniu|una|unido");
     ConfereFormasChave("assumir", "assumo assumes assume assumimos assumis assumem|assumi assumiu|assuma|assumido");
     ConfereFormasChave("servir", "sirvo serves serve servimos servis servem|servi serviu|sirva|servido");
+    // A tilde in the stem is a letter, kept in every form.
+    ConfereFormasChave("anãzar", "anãzo anãzas anãza anãzamos anãzais anãzam|anãzei anãzou|anãze|anãzado");
 }
 
 TEST(ConjugacaoRegular, OrtografiaDaConsoanteFinal) {
@@ -267,6 +269,20 @@ TEST(ConjugacaoRegular, RadicalTerminadoEmVogal) {
                   "produzir produzires produzir produzirmos produzirdes produzirem|"
                   "produz produza produzamos produzi produzam|"
                   "produzir produzires produzir produzirmos produzirdes produzirem|produzindo|produzido");
+    // The u of arguir is sounded but glides: no hiatus accent (arguimos, arguido).
+    ConfereTabela("arguir",
+                  "arguo arguis argui arguimos arguis arguem|arguia arguias arguia arguíamos arguíeis arguiam|"
+                  "argui arguiste arguiu arguimos arguistes arguiram|"
+                  "arguira arguiras arguira arguíramos arguíreis arguiram|"
+                  "arguirei arguirás arguirá arguiremos arguireis arguirão|"
+                  "arguiria arguirias arguiria arguiríamos arguiríeis arguiriam|"
+                  "argua arguas argua arguamos arguais arguam|"
+                  "arguisse arguisses arguisse arguíssemos arguísseis arguissem|"
+                  "arguir arguires arguir arguirmos arguirdes arguirem|argui argua arguamos argui arguam|"
+                  "arguir arguires arguir arguirmos arguirdes arguirem|arguindo|arguido");
+    ConfereFormasChave("redarguir",
+                       "redarguo redarguis redargui redarguimos redarguis redarguem|redargui redarguiu|redargua|"
+                       "redarguido");
     ConfereFormasChave("nomear", "nomeio nomeias nomeia nomeamos nomeais nomeiam|nomeei nomeou|nomeie|nomeado");
     ConfereFormasChave("recear", "receio receias receia receamos receais receiam|receei receou|receie|receado");
     ConfereFormasChave("ansiar", "anseio anseias anseia ansiamos ansiais anseiam|ansiei ansiou|anseie|ansiado");

@@ -94,7 +94,7 @@ const std::vector<std::string> kVerbos = {
     "chover", "nevar", "trovejar", "gear", "abolir", "colorir", "demolir", "banir", "explodir", "falir",
     "reaver", "precaver", "florir", "remir", "têr", "vêr", "lêr", "crêr", "sêr", "effectuar", "analysar",
     "sahir", "prohibir", "rehaver", "attrahir", "commover", "interpôr", "colhêr", "Fazer", "Amar", "contra-indicar",
-    "bem-querer", "circum-navegar", "auto-suggestionar", "recém-ferir"};
+    "bem-querer", "circum-navegar", "auto-suggestionar", "recém-ferir", "arguir", "anãzar"};
 
 }  // namespace
 

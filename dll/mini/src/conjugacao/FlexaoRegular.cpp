@@ -147,7 +147,9 @@ bool PadraoDe(std::u32string_view verbo, Padrao& padrao) {
     } else {
         if (ultima == U'a') {
             padrao = Padrao::Air;
-        } else if (ultima == U'u' && (!UMudo(radical) || verbo == U"arguir" || verbo == U"redarguir")) {
+        } else if (verbo == U"arguir" || verbo == U"redarguir") {
+            padrao = Padrao::Arguir;
+        } else if (ultima == U'u' && !UMudo(radical)) {
             padrao = ClassesVerbais::ComoConstruir(verbo) ? Padrao::Construir : Padrao::Uir;
         } else if (EhVogal(ultima) && !UMudo(radical)) {
             return false;

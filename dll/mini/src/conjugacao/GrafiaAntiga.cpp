@@ -11,6 +11,8 @@ char32_t LetraBase(char32_t c) {
     if (c >= U'a' && c <= U'z') return c;
     switch (c) {
         case U'ç': return c;
+        // The tilde is a letter of the stem, not a stress mark ("anãzar").
+        case U'ã': case U'õ': return c;
         case U'á': case U'à': case U'â': case U'ä': return U'a';
         case U'é': case U'è': case U'ê': case U'ë': return U'e';
         case U'í': case U'ì': case U'î': case U'ï': return U'i';

@@ -14,7 +14,8 @@ namespace mini {
 class GrafiaAntiga {
 public:
     // Lower case, accents and diaeresis dropped (no infinitive of today but
-    // "pôr" carries one, and that one is known by its letters), then ph, th,
+    // "pôr" carries one, and that one is known by its letters; a tilde stays,
+    // as in "anãzar"), then ph, th,
     // rh, ch before a consonant, y, a mute h inside the word, cq and doubled
     // consonants other than rr and ss. Nothing when the word holds a
     // character no Portuguese infinitive has (digits, hyphen, space, "ñ").

@@ -63,10 +63,20 @@ constexpr std::u32string_view kUzir =
     U"zisse zisses zisse zíssemos zísseis zissem|zir zires zir zirmos zirdes zirem|"
     U"z za zamos zi zam|zir zires zir zirmos zirdes zirem|zindo|zido";
 
+// arguir, redarguir: the u is sounded but glides into the i, so no hiatus
+// accent (arguimos, arguido) and the present keeps the i (arguis, argui).
+constexpr std::u32string_view kArguir =
+    U"uo uis ui uimos uis uem|uia uias uia uíamos uíeis uiam|ui uiste uiu uimos uistes uiram|"
+    U"uira uiras uira uíramos uíreis uiram|uirei uirás uirá uiremos uireis uirão|"
+    U"uiria uirias uiria uiríamos uiríeis uiriam|ua uas ua uamos uais uam|"
+    U"uisse uisses uisse uíssemos uísseis uissem|uir uires uir uirmos uirdes uirem|"
+    U"ui ua uamos ui uam|uir uires uir uirmos uirdes uirem|uindo|uido";
+
 struct Tabelas {
-    std::array<Formas72, 8> lidas;
+    std::array<Formas72, 9> lidas;
     Tabelas() {
-        const std::array<std::u32string_view, 8> textos = {kAr, kEr, kIr, kAir, kUir, kConstruir, kOer, kUzir};
+        const std::array<std::u32string_view, 9> textos = {kAr,  kEr,        kIr,  kAir,   kUir,
+                                                           kConstruir, kOer, kUzir, kArguir};
         for (std::size_t i = 0; i < textos.size(); ++i)
             if (!LeitorTabela::Le(textos[i], lidas[i])) throw std::logic_error("tabela de desinências malformada");
     }

@@ -1,0 +1,26 @@
+// The inverse index of inflection: every form an entry's headword takes
+// (conjugated, plural, feminine) leads back to the entry, so "fiz" finds
+// fazer and "leões" finds leão.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace mini::compilador {
+
+class IndiceFlexoes {
+public:
+    void Adiciona(uint32_t id, std::string_view palavra, uint16_t classes);
+
+    // Keys in byte order, each with its ids in increasing order. A form whose
+    // key is the headword's own key is left to the headword lookup.
+    std::vector<std::pair<std::string, std::vector<uint32_t>>> Finaliza();
+
+private:
+    std::vector<std::pair<std::string, uint32_t>> formas_;
+};
+
+}  // namespace mini::compilador

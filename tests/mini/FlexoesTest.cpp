@@ -1,0 +1,175 @@
+// Inflected forms on the real dictionary: a form leads to its lemma's
+// entries, a word lists its forms, and every verb entry has a table.
+// Expected forms are the grammar's (plural, feminine, conjugation); the
+// lemmas' spellings were read from the source XML.
+#include <algorithm>
+
+#include "MotorTeste.h"
+
+namespace {
+
+std::string SemHomonimo(const std::string& titulo) { return titulo.substr(0, titulo.find("\u00A0")); }
+
+std::vector<std::string> Titulos(const std::vector<Par>& pares) {
+    std::vector<std::string> r;
+    for (const auto& p : pares) r.push_back(SemHomonimo(p.palavra));
+    return r;
+}
+
+bool Contem(const std::vector<std::string>& lista, const std::string& s) {
+    return std::find(lista.begin(), lista.end(), s) != lista.end();
+}
+
+class Flexoes : public MotorReal {
+protected:
+    void SetUp() override { M().LimiteResultados(300); }
+
+    static std::vector<std::string> Pesquisa(const std::string& palavra) {
+        std::string lista;
+        const int32_t n = M().PesquisaPalavra(palavra, 0, lista);
+        auto r = TodosResultados();
+        EXPECT_EQ(static_cast<int32_t>(r.size()), n) << palavra;
+        return Titulos(r);
+    }
+    // The forms, read as the highlighting reads them: pieces 0, 2, 4 ...
+    static std::vector<std::string> Formas(const std::string& palavra) {
+        std::string formas;
+        const int32_t n = M().ObtemFlexoes(palavra, formas);
+        std::vector<std::string> pecas;
+        size_t i = 0;
+        for (size_t fim; (fim = formas.find('|', i)) != std::string::npos; i = fim + 1)
+            pecas.push_back(formas.substr(i, fim - i));
+        EXPECT_EQ(i, formas.size()) << palavra << ": every piece ends with |";
+        EXPECT_EQ(pecas.size() % 2, 0u) << palavra;
+        std::vector<std::string> r;
+        for (size_t k = 0; k + 1 < pecas.size(); k += 2) {
+            r.push_back(pecas[k]);
+            EXPECT_FALSE(Titulo(std::stoi(pecas[k + 1])).empty()) << palavra << ": " << pecas[k + 1];
+        }
+        EXPECT_EQ(n, r.empty() ? -1 : static_cast<int32_t>(r.size())) << palavra;
+        return r;
+    }
+};
+
+TEST_F(Flexoes, FormaLevaAoLema) {
+    const struct {
+        const char* forma;
+        const char* lema;
+    } casos[] = {
+        // nouns and adjectives: -s, -ões/-ães/-ãos, -ais, -éis, -is/-eis, -óis, -ns, -es, feminine
+        {"casas", "casa"}, {"leões", "leão"}, {"alemães", "alemão"}, {"mãos", "mão"},
+        {"animais", "animal"}, {"anéis", "anel"}, {"funis", "funil"}, {"fáceis", "fácil"},
+        {"faróis", "farol"}, {"azuis", "azul"}, {"homens", "homem"}, {"flores", "flôr"},
+        {"luzes", "luz"}, {"meses", "mês"}, {"portuguesa", "português"}, {"portugueses", "português"},
+        {"bonitas", "bonito"}, {"leoa", "leão"}, {"trabalhadora", "trabalhador"},
+        {"europeia", "europeu"}, {"má", "mau"},
+        // verbs: irregular, compounds, 1913 headwords, participles in agreement
+        {"fiz", "fazer"}, {"pus", "pôr"}, {"tenho", "têr"}, {"houve", "haver"}, {"soube", "saber"},
+        {"trouxe", "trazer"}, {"vieram", "vir"}, {"contém", "conter"}, {"mantive", "manter"},
+        {"compus", "compor"}, {"previu", "prever"}, {"desfez", "desfazer"}, {"feitas", "fazer"},
+        {"dói", "doer"}, {"caí", "cair"}, {"possuímos", "possuir"}, {"fiquei", "ficar"},
+        {"cheguei", "chegar"}, {"dirijo", "dirigir"}, {"durmo", "dormir"}, {"odeio", "odiar"},
+        {"passeio", "passear"}, {"arguido", "arguir"}, {"efetuei", "efectuar"}, {"ações", "acção"},
+        // a pronominal headword is found by the forms of its verb
+        {"abelhuo", "abelhuar-se"}};
+    for (const auto& c : casos) EXPECT_TRUE(Contem(Pesquisa(c.forma), c.lema)) << c.forma << " -> " << c.lema;
+}
+
+TEST_F(Flexoes, VerbetesDaPropriaPalavraVemPrimeiro) {
+    // "pus" (matter) and "era" (age) are headwords; the verbs come after them.
+    for (const auto& [palavra, verbo] : {std::pair{"pus", "pôr"}, {"era", "sêr"}, {"para", "parar"}}) {
+        const auto r = Pesquisa(palavra);
+        ASSERT_FALSE(r.empty()) << palavra;
+        EXPECT_EQ(r.front(), palavra);
+        const auto v = std::find(r.begin(), r.end(), verbo);
+        ASSERT_NE(v, r.end()) << palavra;
+        EXPECT_EQ(std::count(r.begin(), r.end(), verbo), 1) << palavra;
+        EXPECT_TRUE(std::all_of(r.begin(), v, [&](const std::string& t) { return t != verbo; }));
+    }
+}
+
+TEST_F(Flexoes, PalavraQueEhVerbeteSoTrazVerboDeFormaEscritaIgual) {
+    // "e" and "de" are headwords; "é" and "dê" only fold to them.
+    EXPECT_FALSE(Contem(Pesquisa("e"), "sêr"));
+    EXPECT_TRUE(Contem(Pesquisa("é"), "sêr"));
+    EXPECT_FALSE(Contem(Pesquisa("de"), "dar"));
+    EXPECT_TRUE(Contem(Pesquisa("dê"), "dar"));
+    EXPECT_TRUE(Pesquisa("xyzwq").empty());
+    EXPECT_TRUE(Pesquisa("").empty());
+}
+
+TEST_F(Flexoes, FormasDeUmaPalavra) {
+    const struct {
+        const char* palavra;
+        std::vector<std::string> formas;
+    } casos[] = {
+        {"casa", {"casas"}},
+        {"leão", {"leões", "leoa", "leoas"}},
+        {"alemão", {"alemães", "alemã", "alemãs"}},
+        {"português", {"portugueses", "portuguesa", "portuguesas"}},
+        {"papel", {"papéis"}},
+        {"fácil", {"fáceis"}},
+        {"avô", {"avôs", "avó", "avós"}},
+        {"fazer", {"faço", "fiz", "fez", "farei", "feito", "feitas", "fazendo"}},
+        {"têr", {"tenho", "tem", "têm", "tive", "tido"}},
+        // a form that is no headword gives its lemma and the lemma's forms
+        {"fiz", {"fazer", "faço", "feito"}},
+        {"leões", {"leão", "leoa"}},
+        // a headword only by its accents folded ("é" beside "e"): the verb it is a form of
+        {"é", {"sêr", "sou", "fui"}},
+        // today's spelling of a 1913 headword
+        {"ação", {"acções"}},
+    };
+    for (const auto& c : casos) {
+        const auto formas = Formas(c.palavra);
+        for (const auto& f : c.formas) EXPECT_TRUE(Contem(formas, f)) << c.palavra << ": " << f;
+        EXPECT_FALSE(Contem(formas, c.palavra)) << c.palavra;
+    }
+    // Words that do not inflect, and input that is no word.
+    for (const char* nada : {"para", "lápis", "xyzwq", "", "   ", "*", "\xff\xfe"})
+        EXPECT_TRUE(Formas(nada).empty()) << nada;
+}
+
+TEST_F(Flexoes, TodoVerboDoDicionarioTemTabela) {
+    // Only archaic spellings with no model of today and a few entries whose
+    // class in the source is misprinted may lack one.
+    int verbos = 0, semTabela = 0;
+    for (int32_t id = 0;; ++id) {
+        const std::string titulo = Titulo(id);
+        if (titulo.empty()) break;
+        int32_t i = id;
+        if (!M().EhVerbo(i)) continue;
+        ++verbos;
+        std::string verbo = titulo;
+        std::string dados = M().ObtemConjugacao(verbo);
+        const size_t hifen = verbo.find('-');
+        if (dados.empty() && hifen != std::string::npos && hifen > 0 && verbo[hifen - 1] == 'r') {
+            verbo = verbo.substr(0, hifen);
+            dados = M().ObtemConjugacao(verbo);
+        }
+        if (dados.empty()) ++semTabela;
+    }
+    EXPECT_GT(verbos, 13000);
+    EXPECT_LT(semTabela, 50);
+
+    // The class written at the start of a definition counts ("_v. t._").
+    for (const char* v : {"efectuar", "fazer", "abelhuar-se", "têr"}) {
+        int32_t id = M().LocalizaPalavra(v);
+        EXPECT_TRUE(M().EhVerbo(id)) << v;
+    }
+    for (const char* nao : {"casa", "pedra", "alemão"}) {
+        int32_t id = M().LocalizaPalavra(nao);
+        EXPECT_FALSE(M().EhVerbo(id)) << nao;
+    }
+}
+
+TEST_F(Flexoes, ConjugacaoPeloTituloComoAPaginaPassa) {
+    std::string arguir = "arguir", homonimo = "arguir\u00A01", pronominal = "lavar-se", lavar = "lavar";
+    EXPECT_FALSE(M().ObtemConjugacao(arguir).empty());
+    EXPECT_EQ(M().ObtemConjugacao(homonimo), M().ObtemConjugacao(arguir));
+    // A pronominal headword has no table of its own: the page asks for the verb.
+    EXPECT_EQ(M().ObtemConjugacao(pronominal), "");
+    EXPECT_FALSE(M().ObtemConjugacao(lavar).empty());
+}
+
+}  // namespace

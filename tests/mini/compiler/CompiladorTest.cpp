@@ -1,0 +1,165 @@
+// The data compiler: class labels, XML reading, entry rendering and the text
+// index on small inputs, then a whole compile, which must give the very
+// bytes of the database the build wrote.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "ClassesGramaticais.h"
+#include "CompiladorDicionario.h"
+#include "GeradorHtml.h"
+#include "IndiceTexto.h"
+#include "LeitorDicionario.h"
+
+using namespace mini::compilador;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string LeArquivo(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+FonteVerbete Verbete(const std::string& classe, std::vector<Rotulo> rotulos = {},
+                     std::vector<std::string> etimologias = {}) {
+    FonteVerbete v;
+    v.orth = "Teste";
+    v.sentidos.push_back({classe, std::move(rotulos), {"Definição."}, false});
+    for (auto& e : etimologias) v.etimologias.push_back({e, ""});
+    return v;
+}
+
+}  // namespace
+
+TEST(ClassesGramaticais, LabelsNameTheirClasses) {
+    const struct {
+        const char* rotulo;
+        uint16_t bits;
+    } casos[] = {
+        {"m.", Bit(kSubstantivo)},
+        {"f. pl.", Bit(kSubstantivo)},
+        {"Pl.", Bit(kSubstantivo)},
+        {"m. e adj.", Bit(kSubstantivo) | Bit(kAdjetivo)},
+        {"M. , f. e adj.", Bit(kSubstantivo) | Bit(kAdjetivo)},
+        {"adj. f.", Bit(kAdjetivo)},  // gender of an adjective, not a noun
+        {"v. t. e i.", Bit(kVerbo)},
+        {"V. p.", Bit(kVerbo)},
+        {"Loc. adv.", Bit(kAdverbio)},
+        {"loc. pron.", Bit(kPronome)},
+        {"interj.", Bit(kInterjeicao)},
+        {"pref.", Bit(kElemento)},
+        {"suf.", Bit(kElemento)},
+        {"conj.", Bit(kConjuncao)},
+        {"prep.", Bit(kPreposicao)},
+        {"art.", Bit(kArtigo)},
+        {"num.", Bit(kNumeral)},
+        {"part. irr. de pôr", 0},
+        {"", 0},
+    };
+    for (const auto& c : casos) EXPECT_EQ(ClassesGramaticais::DoRotulo(c.rotulo), c.bits) << c.rotulo;
+    EXPECT_EQ(ClassesGramaticais::Partes("m. ,  f.  e  adj."), (std::vector<std::string>{"m.", "f.", "adj."}));
+}
+
+TEST(ClassesGramaticais, SlangForeignAndNumeralsComeFromLabelsEtymologyAndDefinition) {
+    EXPECT_TRUE(ClassesGramaticais::DoVerbete(Verbete("v. t.", {{"style", "Gír."}})) & Bit(kGiria));
+    EXPECT_FALSE(ClassesGramaticais::DoVerbete(Verbete("v. t.", {{"style", "Prov."}})) & Bit(kGiria));
+    EXPECT_TRUE(ClassesGramaticais::DoVerbete(Verbete("m.", {}, {"(T. fr.)"})) & Bit(kEstrangeira));
+    EXPECT_TRUE(ClassesGramaticais::DoVerbete(Verbete("adv.", {}, {"(T. it.)"})) & Bit(kEstrangeira));
+    EXPECT_FALSE(ClassesGramaticais::DoVerbete(Verbete("m.", {}, {"(Do fr. _garage_)"})) & Bit(kEstrangeira));
+    FonteVerbete chaveta = Verbete("m.");
+    chaveta.estrangeiro = true;
+    EXPECT_TRUE(ClassesGramaticais::DoVerbete(chaveta) & Bit(kEstrangeira));
+    FonteVerbete tres = Verbete("adj.");
+    tres.sentidos[0].linhas = {"Diz-se do número que se segue a dois."};
+    EXPECT_EQ(ClassesGramaticais::DoVerbete(tres), Bit(kAdjetivo) | Bit(kNumeral));
+}
+
+TEST(LeitorDicionario, ReadsEntriesSensesLabelsTermsAndEtymology) {
+    const std::string xml =
+        "<dic><entry id=\"manga:2\" n=\"2\" type=\"hom\"><form><orth>Manga</orth><phon>man-ga</phon></form>\n"
+        "<sense ast=\"1\"><gramGrp>f.   e\n adj.</gramGrp><usg type=\"style\">Gír.</usg><def>\n"
+        "Primeira   linha, como <term>casa</term>.\n\n  Segunda _linha_.\n</def></sense>\n"
+        "<etym ori=\"lat\">(Do lat. _manica_)</etym></entry>\n"
+        "<entry><form><orth> </orth></form></entry></dic>";
+    std::vector<FonteVerbete> v;
+    std::string erro;
+    ASSERT_TRUE(LeitorDicionario::Analisa(xml, "M.xml.bz2", v, erro)) << erro;
+    ASSERT_EQ(v.size(), 1u);  // an entry without a headword is left out
+    EXPECT_EQ(v[0].orth, "Manga");
+    EXPECT_EQ(v[0].pronuncia, "man-ga");
+    EXPECT_EQ(v[0].homonimo, 2);
+    ASSERT_EQ(v[0].sentidos.size(), 1u);
+    const Sentido& s = v[0].sentidos[0];
+    EXPECT_EQ(s.classe, "f. e adj.");
+    EXPECT_TRUE(s.acrescimo);
+    ASSERT_EQ(s.rotulos.size(), 1u);
+    EXPECT_EQ(s.rotulos[0].tipo, "style");
+    EXPECT_EQ(s.rotulos[0].texto, "Gír.");
+    EXPECT_EQ(s.linhas, (std::vector<std::string>{
+                            std::string("Primeira linha, como ") + kInicioTermo + "casa" + kFimTermo + ".",
+                            "Segunda _linha_."}));
+    ASSERT_EQ(v[0].etimologias.size(), 1u);
+    EXPECT_EQ(v[0].etimologias[0].texto, "(Do lat. _manica_)");
+    EXPECT_EQ(v[0].etimologias[0].origem, "lat");
+
+    EXPECT_FALSE(LeitorDicionario::Analisa("<dic><entry>", "X.xml.bz2", v, erro));
+    EXPECT_NE(erro.find("X.xml.bz2"), std::string::npos);
+}
+
+TEST(GeradorHtml, LinksLabelsAndCrossReferencesAndNumbersSenses) {
+    mini::Abreviaturas abrev;
+    abrev.Define({{"m.", "Masculino"}, {"adj.", "Adjetivo"}, {"lat.", "Latim"}, {"Prov.", "Provincianismo"}});
+    GeradorHtml g(abrev, [](std::string_view p) { return p == "casa"; });
+    EXPECT_EQ(g.Rotulo("m. e adj.", true),
+              "<a href=\"goto://m.\">m.</a> e <a href=\"goto://adj.\">adj.</a>");
+    EXPECT_EQ(g.Rotulo("Prov", false), "<a href=\"goto://Prov.\">Prov</a>");
+    EXPECT_EQ(g.Rotulo("Bot.", false), "Bot.");  // unknown: plain text
+    EXPECT_EQ(g.Texto("ver _casa_ e _rua_ <x>", false),
+              "ver <i><a href=\"goto://casa\">casa</a></i> e <i>rua</i> &lt;x&gt;");
+    EXPECT_EQ(g.Texto("(Do lat. _casa_)", true),
+              "(Do <a href=\"goto://lat.\">lat.</a> <i><a href=\"goto://casa\">casa</a></i>)");
+
+    std::string_view loc, resto;
+    EXPECT_TRUE(GeradorHtml::SeparaLocucao("_Pedra angular_, base.", loc, resto));
+    EXPECT_EQ(loc, "Pedra angular");
+    EXPECT_EQ(resto, ", base.");
+    EXPECT_FALSE(GeradorHtml::SeparaLocucao("_casa_ nova", loc, resto));
+
+    // One sense is not numbered; two are.
+    FonteVerbete v = Verbete("m.");
+    v.homonimo = 3;
+    const std::string um = g.Gera(v);
+    EXPECT_TRUE(um.starts_with("<span id=\"D_TIT\">Teste</span><span id=\"D_SUP_TIT\">3</span>")) << um;
+    EXPECT_EQ(um.find("D_N_NUM"), std::string::npos);
+    v.sentidos[0].linhas.push_back("Outra.");
+    const std::string dois = g.Gera(v);
+    EXPECT_NE(dois.find("<span id=\"D_N_NUM\">2.</span> <span id=\"D_DEF\">Outra.</span>"), std::string::npos);
+}
+
+TEST(IndiceTexto, HyphenatedWordsGiveTheWholeAndTheParts) {
+    EXPECT_EQ(IndiceTexto::Palavras("Guarda-chuva, d'água; 1913 -x"),
+              (std::vector<std::string>{"Guarda-chuva", "Guarda", "chuva", "d'água", "d", "água", "1913", "x"}));
+    EXPECT_EQ(IndiceTexto::Chave("Pharmácia"), IndiceTexto::Chave("farmacia"));
+}
+
+TEST(CompiladorDicionario, SameInputGivesTheSameBytes) {
+    const fs::path saida = fs::temp_directory_path() / ("mini-compila-" + std::to_string(getpid()) + ".db");
+    std::string erro;
+    std::vector<std::string> mensagens;
+    ASSERT_TRUE(CompiladorDicionario::Compila({MINI_TEST_DATA_DIR, MINI_TEST_ABREVIATURAS, saida.string()},
+                                              erro, [&](const std::string& m) { mensagens.push_back(m); }))
+        << erro;
+    EXPECT_GT(mensagens.size(), 26u);  // progress: every file read, then each stage
+    const bool iguais = LeArquivo(saida) == LeArquivo(MINI_TEST_DB);
+    fs::remove(saida);
+    EXPECT_TRUE(iguais) << "a new compile differs from " << MINI_TEST_DB;
+
+    // A missing data folder fails with a message and writes nothing.
+    EXPECT_FALSE(CompiladorDicionario::Compila({"/nao/existe", MINI_TEST_ABREVIATURAS, saida.string()}, erro, {}));
+    EXPECT_FALSE(erro.empty());
+    EXPECT_FALSE(fs::exists(saida));
+}
