@@ -10,16 +10,6 @@ namespace {
 constexpr QChar kEspacoRigido(0x00A0);
 constexpr qsizetype kLimiteVerbete = 39;
 
-// Trims U+0020 only: a no-break space at either end is the homonym mark or
-// part of the text, never padding.
-QString AparaEspacos(const QString& texto) {
-    qsizetype inicio = 0;
-    qsizetype fim = texto.size();
-    while (inicio < fim && texto.at(inicio) == u' ') ++inicio;
-    while (fim > inicio && texto.at(fim - 1) == u' ') --fim;
-    return texto.mid(inicio, fim - inicio);
-}
-
 // Next code point at i, moving i past it. A lone surrogate is not a
 // character; it comes back as U+FFFD.
 char32_t ProximoCaractere(QStringView texto, qsizetype& i) {
@@ -164,4 +154,12 @@ QString limpaVerbete(const QString& verbete) {
 
 QString limpaVerbete1(const QString& verbete) {
     return AparaEspacos(PrimeirosCaracteres(verbete, kLimiteVerbete));
+}
+
+QString AparaEspacos(const QString& texto) {
+    qsizetype inicio = 0;
+    qsizetype fim = texto.size();
+    while (inicio < fim && texto.at(inicio) == u' ') ++inicio;
+    while (fim > inicio && texto.at(fim - 1) == u' ') --fim;
+    return texto.mid(inicio, fim - inicio);
 }

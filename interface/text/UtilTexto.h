@@ -29,6 +29,10 @@ QString NormalizaPalavra(const QString& texto);
 // unchanged when it has none.
 QString CortaEspacoRigido(const QString& texto);
 
+// Trims U+0020 only: a no-break space at either end is the homonym mark or
+// part of the text, never padding.
+QString AparaEspacos(const QString& texto);
+
 // True when some space-separated piece has more than one character.
 bool TemPalavraLonga(const QString& texto);
 

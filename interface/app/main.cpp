@@ -1,0 +1,87 @@
+// The start of the program: the splash, the entry-key table, the main
+// window loaded and shown, then the splash let go.
+#include "InstanciaUnica.h"
+#include "MedicaoInicio.h"
+#include "TabelaChaves.h"
+#include "VersaoPrograma.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+#if defined(__SANITIZE_ADDRESS__)
+// The web view's library frees some objects with another size than it
+// allocated them with, and keeps a few until the process ends; both are
+// inside that library, so sanitizer builds leave those two checks out.
+extern "C" const char* __asan_default_options()
+{
+    return "new_delete_type_mismatch=0:detect_leaks=0";
+}
+#endif
+
+int main(int argc, char** argv)
+{
+    QElapsedTimer relogio;
+    relogio.start();
+#ifdef Q_OS_UNIX
+    // The web view's sandbox refuses to run as root.
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+#endif
+    // A second copy ends before it shows anything, or even connects to the
+    // display.
+    InstanciaUnica instancia;
+    if (!instancia.Adquire())
+        return 0;
+
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Minilexária"));
+    app.setApplicationVersion(VersaoPrograma::Versao());
+    // The program ends when the main window unloads, not when the last
+    // window (the splash, a message) closes.
+    app.setQuitOnLastWindowClosed(false);
+
+    frmSplash splash(VersaoPrograma::Versao());
+    splash.show();
+    splash.repaint();
+
+    TabelaChaves::global().Preenche();
+
+    frmMain::Opcoes opcoes;
+    opcoes.instancia = &instancia;
+    opcoes.MostraMensagem = [&splash](const QString& texto, const QString& titulo) {
+        splash.hide();
+        QMessageBox::critical(nullptr, titulo, texto);
+    };
+    opcoes.Encerra = [] { QCoreApplication::quit(); };
+    frmMain janela(std::move(opcoes));
+
+    switch (janela.Carrega(app.arguments().mid(1))) {
+    case CicloJanela::Carga::OutraInstancia:
+        return 0;
+    case CicloJanela::Carga::SemDados:
+        return 1;
+    case CicloJanela::Carga::Pronta:
+        break;
+    }
+    if (MedicaoInicio::Ativa())
+        new MedicaoInicio(janela, relogio);
+    // Where no window manager keeps the splash on top, the main window
+    // covers it when it shows and again when its web view arrives.
+    const auto mantemSplash = [&splash] {
+        if (splash.Aguardando())
+            splash.raise();
+    };
+    QObject::connect(&janela, &frmMain::PrimeiraPintura, &splash, mantemSplash);
+    QObject::connect(&janela, &frmMain::VisorCriado, &splash, mantemSplash);
+    janela.show();
+    splash.PedeFechamento();
+    return app.exec();
+}

@@ -1,0 +1,55 @@
+#include "TabelaStrings.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+struct Entrada {
+    int id;
+    const char* texto;   // UTF-8
+};
+
+// Sorted by number.
+constexpr Entrada kTextos[] = {
+    {100, "Dicionário Lexária"},
+    {106, "Nenhuma pesquisa foi realizada."},
+    {128, "Carregando..."},
+    {131, "Não foi possível ler os arquivos de dados. Verifique a conexão de rede ou reinstale o produto."},
+    {134, "Mini Monousuário"},
+    {370, "O diretório de notas não foi definido corretamente. Se for escolhido continuar, o programa não "
+          "terá acesso a leitura e escrita de notas. Deseja continuar?"},
+    {500, "Não foi possível inserir a anotação neste verbete. O diretório %1 não permite gravação. Verifique "
+          "se a configuração de seu usuário tem direito de gravar neste diretório."},
+    {503, "O diretório %1 não permite gravação. Verifique se a configuração de seu usuário tem direito de "
+          "gravar neste diretório."},
+    {701, "Página Inicial"},
+    {702, "Voltar"},
+    {703, "Avançar"},
+    {704, "Modo Completo"},
+    {705, "Modo Reduzido"},
+    {706, "Modo Dicionário"},
+    {707, "Imprimir"},
+    {708, "Inserir Nota"},
+    {709, "As configurações-padrão serão restauradas. Deseja continuar?"},
+};
+
+static_assert(std::is_sorted(std::begin(kTextos), std::end(kTextos),
+                             [](const Entrada& a, const Entrada& b) { return a.id < b.id; }));
+
+} // namespace
+
+QString TabelaStrings::Texto(int id)
+{
+    const auto it = std::lower_bound(std::begin(kTextos), std::end(kTextos), id,
+                                     [](const Entrada& e, int n) { return e.id < n; });
+    if (it == std::end(kTextos) || it->id != id)
+        return {};
+    return QString::fromUtf8(it->texto);
+}
+
+QString TabelaStrings::Texto(int id, const QString& valor)
+{
+    QString texto = Texto(id);
+    return texto.replace(QStringLiteral("%1"), valor);
+}
