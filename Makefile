@@ -39,6 +39,7 @@ test: build
 # Medians of five runs; BENCH_ARGS adds options, e.g. --benchmark_filter=Pesquisa
 bench: build
 	$(BUILD)/bench/bench_engine --benchmark_repetitions=5 --benchmark_report_aggregates_only=true $(BENCH_ARGS)
+	@if [ -x $(BUILD)/bench/janela/bench_janela ]; then $(BUILD)/bench/janela/bench_janela; fi
 
 clean:
 	rm -rf $(BUILD)

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <array>
 
+#include "TabelaStrings.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -10,12 +12,6 @@ namespace {
 constexpr QChar kEspacoRigido(0x00A0);
 constexpr qsizetype kTotalFormas = 72;
 
-// Text table entry 120: the tense names in block order.
-const QString kTextoTempos =
-    u"Presente do Indicativo,Pretérito Imperfeito do Indicativo,Pretérito Perfeito,"
-    u"Pretérito Mais-que-Perfeito,Futuro do Presente,Futuro do Pretérito,Presente do Subjuntivo,"
-    u"Pretérito Imperfeito do Subjuntivo,Futuro do Subjuntivo,Imperativo Afirmativo,"
-    u"Infinitivo Pessoal,Gerúndio,<BR>Particípio"_s;
 
 const std::array<QString, 6> kPessoas = {u"eu"_s, u"tu"_s, u"ele"_s, u"nós"_s, u"vós"_s, u"eles"_s};
 
@@ -114,7 +110,7 @@ QString MontaConjugacao(const QString& verbo, const QString& dados) {
     if (!LeRadical(verbo, partes[0], radical))
         return {};
 
-    const QStringList tempos = kTextoTempos.split(u',');
+    const QStringList tempos = TabelaStrings::Texto(TabelaStrings::NomesTempos).split(u',');
     std::array<QString, kUltimoBloco + 1> blocos;
     int t = 0;
     int p = 0;

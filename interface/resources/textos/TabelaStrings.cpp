@@ -14,6 +14,10 @@ struct Entrada {
 constexpr Entrada kTextos[] = {
     {100, "Dicionário Lexária"},
     {106, "Nenhuma pesquisa foi realizada."},
+    {120, "Presente do Indicativo,Pretérito Imperfeito do Indicativo,Pretérito Perfeito,"
+          "Pretérito Mais-que-Perfeito,Futuro do Presente,Futuro do Pretérito,Presente do Subjuntivo,"
+          "Pretérito Imperfeito do Subjuntivo,Futuro do Subjuntivo,Imperativo Afirmativo,"
+          "Infinitivo Pessoal,Gerúndio,<BR>Particípio"},
     {128, "Carregando..."},
     {131, "Não foi possível ler os arquivos de dados. Verifique a conexão de rede ou reinstale o produto."},
     {134, "Mini Monousuário"},

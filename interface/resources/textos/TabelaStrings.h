@@ -8,6 +8,7 @@ class TabelaStrings {
 public:
     static constexpr int TituloMensagens = 100;
     static constexpr int NenhumaPesquisa = 106;
+    static constexpr int NomesTempos = 120;   // the 13 tense names, comma-separated
     static constexpr int Carregando = 128;
     static constexpr int ErroDados = 131;
     static constexpr int Licenca = 134;
