@@ -1,8 +1,8 @@
 #include "BitmapsLista.h"
 
 #include "CEscolheLetra.h"
+#include "Figuras.h"
 
-#include <QFile>
 #include <QFont>
 #include <QHash>
 #include <QPainter>
@@ -31,14 +31,7 @@ QString ChaveCache(int id, qreal escala)
 QPixmap BitmapsLista::Carrega(const QString& nome, qreal escala)
 {
     IniciaRecursos();
-    const QString base = QStringLiteral(":/list/") + nome;
-    // The double-size drawing serves every scale above 1.
-    if (escala > 1.0 && QFile::exists(base + QStringLiteral("@2x.png"))) {
-        QPixmap p(base + QStringLiteral("@2x.png"));
-        p.setDevicePixelRatio(2.0);
-        return p;
-    }
-    return QPixmap(base + QStringLiteral(".png"));
+    return Figuras::Carrega(QStringLiteral(":/list/") + nome, escala);
 }
 
 QPixmap BitmapsLista::FaixaLetras(int id, qreal escala)

@@ -1,7 +1,7 @@
 #include "FiguraPele.h"
 
-#include <QFile>
-#include <QHash>
+#include "Figuras.h"
+
 #include <QPainter>
 
 // The pictures are compiled into this static library and registered by hand
@@ -18,22 +18,7 @@ static void IniciaRecursosPele()
 QPixmap FiguraPele::Carrega(const QString& nome, qreal escala)
 {
     IniciaRecursosPele();
-    static QHash<QString, QPixmap> cache;
-    const bool dobro = escala > 1.0;
-    const QString chave = nome + (dobro ? QStringLiteral("@2") : QStringLiteral("@1"));
-    if (auto it = cache.constFind(chave); it != cache.constEnd())
-        return *it;
-
-    const QString base = QStringLiteral(":/shell/") + nome;
-    QPixmap p;
-    if (dobro && QFile::exists(base + QStringLiteral("@2x.png"))) {
-        p.load(base + QStringLiteral("@2x.png"));
-        p.setDevicePixelRatio(2.0);
-    } else {
-        p.load(base + QStringLiteral(".png"));
-    }
-    cache.insert(chave, p);
-    return p;
+    return Figuras::Carrega(QStringLiteral(":/shell/") + nome, escala);
 }
 
 void FiguraPele::DesenhaFundo(QPainter& p, const QRect& destino, qreal escala)

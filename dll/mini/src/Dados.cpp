@@ -189,27 +189,20 @@ bool Dados::Html(int32_t id, std::string& html) {
     return ok;
 }
 
-std::vector<uint32_t> Dados::Postagens(std::string_view chave) {
+std::vector<uint32_t> Dados::IdsDaChave(sqlite3_stmt* st, std::string_view chave) {
     std::vector<uint32_t> ids;
-    if (!stPalavra_) return ids;
-    sqlite3_reset(stPalavra_);
-    sqlite3_bind_text(stPalavra_, 1, chave.data(), static_cast<int>(chave.size()), SQLITE_STATIC);
-    if (sqlite3_step(stPalavra_) == SQLITE_ROW) DesempacotaU32(Coluna(stPalavra_, 0), ids);
-    sqlite3_reset(stPalavra_);
-    sqlite3_clear_bindings(stPalavra_);
+    if (!st) return ids;
+    sqlite3_reset(st);
+    sqlite3_bind_text(st, 1, chave.data(), static_cast<int>(chave.size()), SQLITE_STATIC);
+    if (sqlite3_step(st) == SQLITE_ROW) DesempacotaU32(Coluna(st, 0), ids);
+    sqlite3_reset(st);
+    sqlite3_clear_bindings(st);
     return ids;
 }
 
-std::vector<uint32_t> Dados::Flexoes(std::string_view chave) {
-    std::vector<uint32_t> ids;
-    if (!stFlexao_) return ids;
-    sqlite3_reset(stFlexao_);
-    sqlite3_bind_text(stFlexao_, 1, chave.data(), static_cast<int>(chave.size()), SQLITE_STATIC);
-    if (sqlite3_step(stFlexao_) == SQLITE_ROW) DesempacotaU32(Coluna(stFlexao_, 0), ids);
-    sqlite3_reset(stFlexao_);
-    sqlite3_clear_bindings(stFlexao_);
-    return ids;
-}
+std::vector<uint32_t> Dados::Postagens(std::string_view chave) { return IdsDaChave(stPalavra_, chave); }
+
+std::vector<uint32_t> Dados::Flexoes(std::string_view chave) { return IdsDaChave(stFlexao_, chave); }
 
 void Dados::PercorrePrefixo(std::string_view prefixo, bool inversa,
                             const std::function<void(std::string_view, std::string_view)>& visita) {

@@ -48,6 +48,8 @@ public:
                          const std::function<void(std::string_view, std::string_view)>& visita);
 
 private:
+    // The ids blob of one key of a (chave -> ids) table, unpacked.
+    static std::vector<uint32_t> IdsDaChave(sqlite3_stmt* st, std::string_view chave);
     void Fecha();
     bool LeBlob(const char* nome, std::string& destino);
 
