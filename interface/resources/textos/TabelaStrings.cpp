@@ -23,6 +23,8 @@ constexpr Entrada kTextos[] = {
     {134, "Mini Monousuário"},
     {370, "O diretório de notas não foi definido corretamente. Se for escolhido continuar, o programa não "
           "terá acesso a leitura e escrita de notas. Deseja continuar?"},
+    {371, "Não é possível alterar as configurações de apresentação do verbete porque o login de seu usuário "
+          "não tem direito de gravar no diretório %1."},
     {500, "Não foi possível inserir a anotação neste verbete. O diretório %1 não permite gravação. Verifique "
           "se a configuração de seu usuário tem direito de gravar neste diretório."},
     {503, "O diretório %1 não permite gravação. Verifique se a configuração de seu usuário tem direito de "

@@ -12,6 +12,7 @@ public:
     static constexpr int Carregando = 128;
     static constexpr int ErroDados = 131;
     static constexpr int Licenca = 134;
+    static constexpr int NaoGravaCSS = 371;   // the style-sheet folder is read-only
     static constexpr int DicaPaginaInicial = 701;
     static constexpr int DicaVoltar = 702;
     static constexpr int DicaAvancar = 703;
