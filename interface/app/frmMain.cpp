@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "AreaConsulta.h"
 #include "ArmazemQSettings.h"
 #include "BotaoImagem.h"
 #include "CConfig.h"
@@ -16,7 +17,7 @@
 #include "TabelaChaves.h"
 #include "ValorConfig.h"
 #include "VersaoPrograma.h"
-#include "VisorPagina.h"
+#include "VisorWeb.h"
 #include "ComandosJanela.h"
 
 #include <QCoreApplication>
@@ -35,12 +36,6 @@ namespace {
 constexpr int kLarguraInicial = 800;
 constexpr int kAlturaInicial = 600;
 constexpr QRect kListasIniciais{6, 210, 253, 397};
-
-// The keys the main window hands to the visible list.
-bool TeclaDeLista(int codigo)
-{
-    return codigo == 33 || codigo == 34 || codigo == 38 || codigo == 40;
-}
 
 QLabel* Rotulo(QWidget* pai, const char* nome, const QString& estilo)
 {
@@ -73,7 +68,7 @@ frmMain::frmMain(Opcoes opcoes) : QWidget(nullptr, Qt::Window | Qt::FramelessWin
     setGeometry(QRect(area.center() - QPoint(inicial.width() / 2, inicial.height() / 2), inicial));
 
     m_pele = new PeleJanela(this, [this] { return m_config ? m_config->EstadoJanela : 0; });
-    m_pele->ModoVisualAtivo = [this] { return m_modoVisual; };
+    m_pele->ModoVisualAtivo = [this] { return m_consulta ? m_consulta->Browser().ModoVisual() : 0; };
     m_comandos = std::make_unique<ComandosJanela>(*this, *m_pele);
 
     PicLista_ = new SuperficieWidget(this);
@@ -95,16 +90,14 @@ frmMain::frmMain(Opcoes opcoes) : QWidget(nullptr, Qt::Window | Qt::FramelessWin
 
     tmrListaCarga.setInterval(IntervaloListaCarga);
     connect(&tmrListaCarga, &QTimer::timeout, this, &frmMain::tmrListaCarga_Timer);
-    tmrLista.setInterval(IntervaloLista);
-    tmrLista.setSingleShot(true);
-    connect(&tmrLista, &QTimer::timeout, this, &frmMain::tmrLista_Timer);
 }
 
 frmMain::~frmMain()
 {
     tmrListaCarga.stop();
-    tmrLista.stop();
-    // The lists and the chooser stop listening before their surfaces go.
+    // The lookup area lets go of the lists before they go, and the lists
+    // and the chooser stop listening before their surfaces go.
+    m_consulta.reset();
     lista.reset();
     lista2.reset();
     m_EscolheLetra.reset();
@@ -196,14 +189,24 @@ void frmMain::InicializaListas()
     lista->Inicializa(PicLista_, m_motor.get(), m_previa.get());
     lista2->Inicializa(picLista2, m_motor.get(), m_previa.get());
     lista->Eventos.IniciaCargaListaLetra = [this](qint32) { tmrListaCarga.start(); };
-    lista->Eventos.SelecionaItem = [this](const QString&, qint32) {
-        tmrLista.start();
-        lista2->DesmarcaLista();
-    };
-    lista2->Eventos.SelecionaItem = [this](const QString&, qint32) {
-        tmrLista.start();
-        lista->DesmarcaLista();
-    };
+    AreaConsulta::Ligacoes ligacoes;
+    ligacoes.janela = this;
+    ligacoes.lista = lista.get();
+    ligacoes.lista2 = lista2.get();
+    ligacoes.picLista = PicLista_;
+    ligacoes.picLista2 = picLista2;
+    ligacoes.pastaPrograma = PastaPrograma();
+    ligacoes.motor = [this] { return m_motor.get(); };
+    ligacoes.reiniciaMotor = [this] { m_motor = std::make_unique<MotorMini>(); };
+    ligacoes.selecionaLetra = [this](const QString& letra) { SelecionaLetra(letra); };
+    ligacoes.selecionaLista = [this](int qual) { SelecionaLista(qual); };
+    ligacoes.ocultaBotoesVerbete = [this](bool ocultar) { OcultaBotoesVerbete(ocultar); };
+    ligacoes.processaEventos = [] { QCoreApplication::processEvents(); };
+    m_consulta = std::make_unique<AreaConsulta>(std::move(ligacoes));
+    connect(m_consulta.get(), &AreaConsulta::PaginaCarregada, this, &frmMain::PaginaCarregada);
+    ControladorConsulta& controlador = m_consulta->Controlador();
+    lista->Eventos.SelecionaItem = [&controlador](const QString&, qint32) { controlador.lista_SelecionaItem(); };
+    lista2->Eventos.SelecionaItem = [&controlador](const QString&, qint32) { controlador.lista2_SelecionaItem(); };
 }
 
 void frmMain::InstalaFiltroJanela()
@@ -244,34 +247,32 @@ void frmMain::CriaComponentes()
     imgLetraBackBuffer = imgLetras->CriaBuffer(CEscolheLetra::LarguraFaixa, CEscolheLetra::AlturaFaixa);
     imgLetras->resize(CEscolheLetra::LarguraFaixa, CEscolheLetra::AlturaFaixa);
     m_EscolheLetra->Inicializa(imgLetras, imgLetraBackBuffer.get());
-    m_EscolheLetra->Eventos.SelecionaLetra = [this](const QString& letra) { EscolheLetra_SelecionaLetra(letra); };
+    m_EscolheLetra->Eventos.SelecionaLetra = [this](const QString& letra) {
+        if (lista && m_motor)
+            m_consulta->Controlador().EscolheLetra(letra);
+    };
 }
 
 void frmMain::CriaVisor()
 {
-    if (m_browser)
+    if (Visor() || !m_consulta)
         return;
-    m_browser = new VisorPagina(this);
-    m_browser->setObjectName(QStringLiteral("m_browser"));
-    m_browser->TextoVersoes = [this] {
+    VisorWeb* visor = m_consulta->CriaVisor(m_areaVisor);
+    visor->TextoVersoes = [this] {
         if (!m_config)
             return QString();
         const QString pasta = m_config->Le(ValoresConfig::DirInstalado, PastaPrograma());
         return VersaoPrograma::TextoVersoes(VersaoPrograma::Versao(), InformacoesMotor(),
                                             VersaoPrograma::LeArquivoVersao(pasta));
     };
-    connect(m_browser, &VisorPagina::Carregado, this, &frmMain::PaginaCarregada);
-    m_browser->setGeometry(m_areaVisor->geometry());
     delete m_areaVisor;
-    m_areaVisor = m_browser;
-    m_browser->show();
-    if (!m_paginaPendente.isEmpty())
-        m_browser->MostraPagina(m_paginaPendente);
-    else if (!m_htmlPendente.isEmpty())
-        m_browser->MostraHtml(m_htmlPendente, PastaPrograma());
-    m_paginaPendente.clear();
-    m_htmlPendente.clear();
+    m_areaVisor = visor;
     emit VisorCriado();
+}
+
+VisorWeb* frmMain::Visor() const
+{
+    return m_consulta ? m_consulta->Visor() : nullptr;
 }
 
 void frmMain::InicializaNotas(const QString& pasta)
@@ -289,14 +290,12 @@ void frmMain::PreparaPesquisa(const QString& descricao)
 
 void frmMain::DefineTempoTip(int tiques)
 {
-    m_tempoTip = tiques;
+    m_consulta->DefineTempoTip(tiques);
 }
 
 void frmMain::DefineCoresMarca(quint32 fundo, quint32 texto)
 {
-    // Kept for the highlighting of searched words in the entry view.
-    m_marcaCorFundo = fundo;
-    m_marcaCorTexto = texto;
+    m_consulta->Browser().DefineCorPalavraEncontrada(fundo, texto);
 }
 
 void frmMain::AdicionaBuscaAnterior(const QString& titulo, qint32 id)
@@ -312,7 +311,7 @@ void frmMain::AlteraFonteListas(qint16 fonte)
 
 void frmMain::AlteraModelo(qint16 modo)
 {
-    m_modoVisual = std::clamp<int>(modo, 0, 2);
+    m_consulta->Browser().AlteraModelo(modo);
     m_pele->RedesenhaVisuais();
 }
 
@@ -330,7 +329,9 @@ void frmMain::PosicionaControles()
     imgLetras->setGeometry(m_disposicao.imgLetras);
     lblDescricaoPesquisa->setGeometry(m_disposicao.lblDescricaoPesquisa);
     lblNomeEmpresa->setGeometry(m_disposicao.lblNomeEmpresa);
-    if (m_areaVisor)
+    if (m_consulta)
+        m_consulta->Posiciona(m_disposicao.areaBusca, m_disposicao.visor);
+    if (m_areaVisor && !Visor())
         m_areaVisor->setGeometry(m_disposicao.visor);
     m_pele->Controle().DesmarcarBotoes();
     update();
@@ -352,12 +353,7 @@ void frmMain::Repinta()
 
 void frmMain::MostraPagina(const QString& caminho)
 {
-    if (m_browser) {
-        m_browser->MostraPagina(caminho);
-    } else {
-        m_paginaPendente = caminho;
-        m_htmlPendente.clear();
-    }
+    m_consulta->Browser().MostraPagina(caminho);
 }
 
 void frmMain::OcultaBotoesVerbete(bool ocultar)
@@ -366,10 +362,9 @@ void frmMain::OcultaBotoesVerbete(bool ocultar)
         return;
     m_botoesVerbeteOcultos = ocultar;
     m_pele->OcultaBotoesVerbete(ocultar);
-    // Hook: printing and notes come with their own components; until then
-    // their buttons stay out of sight.
-    for (const char* nome : {"imgNota", "imgPrinter"})
-        m_pele->Botao(QString::fromLatin1(nome))->hide();
+    // Hook: notes come with their own component; until then its button
+    // stays out of sight.
+    m_pele->Botao(QStringLiteral("imgNota"))->hide();
     PosicionaControles();
 }
 
@@ -390,7 +385,7 @@ void frmMain::SelecionaLetra(const QString& letra)
 void frmMain::ListaLetra(const QString& letra)
 {
     lista->ListaLetra(letra, -1);
-    if (!m_opcoes.comVisor || m_browser)
+    if (!m_opcoes.comVisor || Visor())
         return;
     if (tmrListaCarga.isActive())
         connect(this, &frmMain::LetraCarregada, this, [this] { QTimer::singleShot(0, this, &frmMain::CriaVisor); },
@@ -414,7 +409,8 @@ void frmMain::LeNotas()
 void frmMain::FinalizaLista()
 {
     tmrListaCarga.stop();
-    tmrLista.stop();
+    if (m_consulta)
+        m_consulta->Controlador().Para();
     lista->Finaliza();
 }
 
@@ -495,51 +491,11 @@ void frmMain::closeEvent(QCloseEvent* e)
         m_opcoes.Encerra();
 }
 
-void frmMain::keyPressEvent(QKeyEvent* e)
-{
-    const int codigo = SuperficieWidget::CodigoTecla(e->key());
-    if (TeclaDeLista(codigo) && lista && m_motor) {
-        CList* alvo = PicLista_->isVisible() ? lista.get() : lista2.get();
-        alvo->TrataTecla(codigo);
-        m_movimentoTeclado = true;
-        tmrLista.start();
-        return;
-    }
-    QWidget::keyPressEvent(e);
-}
-
 // --- Buttons, menus and the list --------------------------------------------
 
 void frmMain::Inicio()
 {
-    // The home page is installation data; until it is installed the start
-    // page stands in for it.
-    const QString principal = QDir(PastaPrograma()).filePath(QStringLiteral("manual/principal.htm"));
-    MostraPagina(QFileInfo::exists(principal) ? principal : QDir(PastaPrograma()).filePath(QStringLiteral("h.htm")));
-    if (PicLista_->isVisible())
-        lista->DesmarcaLista();
-    else
-        lista2->DesmarcaLista();
-    OcultaBotoesVerbete(true);
-}
-
-void frmMain::ExibeVerbete(qint32 id)
-{
-    // The plain form of showing an entry: its HTML as the engine writes it.
-    // The styled page, history and the side box come with the entry view.
-    if (id < 0 || !m_motor)
-        return;
-    QString html;
-    m_motor->ObtemVerbete(id, html, TabelaChaves::global().chave(id));
-    if (html.isEmpty())
-        return;
-    if (m_browser) {
-        m_browser->MostraHtml(html, PastaPrograma());
-    } else {
-        m_htmlPendente = html;
-        m_paginaPendente.clear();
-    }
-    OcultaBotoesVerbete(false);
+    m_consulta->Controlador().Inicio();
 }
 
 void frmMain::tmrListaCarga_Timer()
@@ -548,24 +504,4 @@ void frmMain::tmrListaCarga_Timer()
         tmrListaCarga.stop();
         emit LetraCarregada();
     }
-}
-
-void frmMain::tmrLista_Timer()
-{
-    tmrLista.stop();
-    if (!lista || !m_motor)
-        return;
-    const qint32 id = PicLista_->isVisible() ? lista->ObtemPoslista() : lista2->ObtemPoslista();
-    ExibeVerbete(id);
-    m_movimentoTeclado = false;
-}
-
-void frmMain::EscolheLetra_SelecionaLetra(const QString& letra)
-{
-    if (!lista || !m_motor)
-        return;
-    PicLista_->show();
-    lista->ListaLetra(letra, -1);
-    SelecionaLista(1);
-    ExibeVerbete(lista->ObtemPoslista());
 }

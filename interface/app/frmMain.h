@@ -29,7 +29,8 @@ class PeleJanela;
 class QLabel;
 class SuperficieDesenho;
 class SuperficieWidget;
-class VisorPagina;
+class AreaConsulta;
+class VisorWeb;
 
 class frmMain : public QWidget, public JanelaPrincipal {
     Q_OBJECT
@@ -45,7 +46,6 @@ public:
     };
 
     static constexpr int IntervaloListaCarga = 1;
-    static constexpr int IntervaloLista = 200;
     static constexpr int AlturaNota = 90;
 
     explicit frmMain(Opcoes opcoes);
@@ -59,11 +59,12 @@ public:
     CEscolheLetra* EscolheLetra() const { return m_EscolheLetra.get(); }
     SuperficieWidget* PicLista() const { return PicLista_; }
     PeleJanela* Pele() const { return m_pele; }
-    VisorPagina* Visor() const { return m_browser; }
+    VisorWeb* Visor() const;
+    AreaConsulta* Consulta() const { return m_consulta.get(); }
+    MotorDicionario* Motor() const { return m_motor.get(); }
     CicloJanela& Ciclo() { return m_ciclo; }
     bool TemVisor() const { return m_opcoes.comVisor; }
     bool CarregandoLetra() const { return tmrListaCarga.isActive(); }
-    int ModoVisual() const { return m_modoVisual; }
     const Disposicao& DisposicaoAtual() const { return m_disposicao; }
 
     // The home page: the start page's stand-in, the list unmarked, the
@@ -125,14 +126,10 @@ protected:
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void ExibeVerbete(qint32 id);
     void CriaVisor();
     void tmrListaCarga_Timer();
-    void tmrLista_Timer();
-    void EscolheLetra_SelecionaLetra(const QString& letra);
 
     Opcoes m_opcoes;
     CicloJanela m_ciclo{*this};
@@ -154,23 +151,15 @@ private:
     QLabel* txtTip = nullptr;
     QLabel* lblNomeEmpresa = nullptr;
     QLabel* lblDescricaoPesquisa = nullptr;
-    VisorPagina* m_browser = nullptr;
+    std::unique_ptr<AreaConsulta> m_consulta;
     QWidget* m_areaVisor = nullptr;   // stands in for the view when there is none
     QTimer tmrListaCarga;
-    QTimer tmrLista;
     Disposicao m_disposicao;
 
-    QString m_paginaPendente;
-    QString m_htmlPendente;
     QString m_pastaNotas;
     std::vector<std::pair<QString, qint32>> m_buscasAnteriores;
-    int m_tempoTip = 6;
-    quint32 m_marcaCorFundo = 65535;
-    quint32 m_marcaCorTexto = 0;
-    int m_modoVisual = 0;
     int m_buscaAvancada = 0;
     int m_layoutBusca = 99;
     bool m_botoesVerbeteOcultos = false;
-    bool m_movimentoTeclado = false;
     bool m_pintou = false;
 };

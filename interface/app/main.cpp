@@ -2,6 +2,7 @@
 // window loaded and shown, then the splash let go.
 #include "InstanciaUnica.h"
 #include "MedicaoInicio.h"
+#include "ScriptsPagina.h"
 #include "TabelaChaves.h"
 #include "VersaoPrograma.h"
 #include "frmMain.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv)
     if (!instancia.Adquire())
         return 0;
 
+    ScriptsPagina::RegistraEsquemas();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Minilexária"));

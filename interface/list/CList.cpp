@@ -574,3 +574,13 @@ void CList::Tecla(int codigo)
 {
     TrataTecla(codigo);
 }
+
+void CList::Roda(int passos)
+{
+    // Three lines a notch; the selection stays where it is.
+    if (m_ultimo < 0)
+        return;
+    const qint32 maximo = std::max(0, m_ultimo - m_linhas);
+    DefineTopo(std::clamp(m_scroll.Valor() - passos * 3, 0, maximo));
+    Desenha();
+}

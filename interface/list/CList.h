@@ -110,6 +110,7 @@ public:
     void MouseSolta(double x, double y, int botao) override;
     void MouseDuploClique(double x, double y, int botao) override;
     void Tecla(int codigo) override;
+    void Roda(int passos) override;
     void Redimensionada() override;
 
 private:

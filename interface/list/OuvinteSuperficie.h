@@ -17,6 +17,8 @@ public:
     virtual void MouseSolta(double x, double y, int botao) { (void)x, (void)y, (void)botao; }
     virtual void MouseDuploClique(double x, double y, int botao) { (void)x, (void)y, (void)botao; }
     virtual void Tecla(int codigo) { (void)codigo; }
+    // The mouse wheel: steps of one notch, positive away from the user.
+    virtual void Roda(int passos) { (void)passos; }
     virtual void Redimensionada() {}
     virtual void PerdeFoco() {}
 };

@@ -1,5 +1,7 @@
 #include "SuperficieWidget.h"
 
+#include <QWheelEvent>
+
 #include "BitmapsLista.h"
 #include "OuvinteSuperficie.h"
 #include "TemporizadorQt.h"
@@ -217,4 +219,15 @@ void SuperficieWidget::focusOutEvent(QFocusEvent* e)
     QWidget::focusOutEvent(e);
     if (m_ouvinte)
         m_ouvinte->PerdeFoco();
+}
+
+void SuperficieWidget::wheelEvent(QWheelEvent* e)
+{
+    // Touchpads send fractions of a notch; they add up until one is whole.
+    m_rodaAcumulada += e->angleDelta().y();
+    const int passos = m_rodaAcumulada / 120;
+    m_rodaAcumulada -= passos * 120;
+    if (passos != 0 && m_ouvinte)
+        m_ouvinte->Roda(passos);
+    e->accept();
 }

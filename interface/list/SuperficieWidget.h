@@ -43,6 +43,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
@@ -51,6 +52,7 @@ private:
 
     SuperficieImagem m_imagem;
     OuvinteSuperficie* m_ouvinte = nullptr;
+    int m_rodaAcumulada = 0;
     QPoint m_ultimoPonteiroGlobal;
     bool m_temPonteiro = false;
 };

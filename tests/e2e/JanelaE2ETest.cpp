@@ -4,7 +4,7 @@
 #include "ArmazemMemoria.h"
 #include "CEscolheLetra.h"
 #include "CList.h"
-#include "VisorPagina.h"
+#include "VisorWeb.h"
 #include "frmMain.h"
 
 #include <QDir>
@@ -85,7 +85,7 @@ TEST(JanelaE2E, MostraAListaEAPaginaInicial)
     ASSERT_TRUE(pagina.count() > 0 || pagina.wait(20000));
     EXPECT_TRUE(pagina.first().first().toBool());
     ASSERT_NE(janela.Visor(), nullptr);
-    EXPECT_TRUE(janela.Visor()->url().toLocalFile().endsWith(u"/h.htm"));
+    EXPECT_TRUE(janela.Visor()->url().path().endsWith(u"/h.htm"));
     EXPECT_EQ(janela.Visor()->geometry(), janela.DisposicaoAtual().visor);
     // The version line lands in the start page.
     QString versoes;

@@ -1,4 +1,6 @@
 // End-to-end tests run the real window, with its web view, without a display.
+#include "ScriptsPagina.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -20,6 +22,7 @@ int main(int argc, char** argv)
     // The web view's sandbox refuses to run as root.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    ScriptsPagina::RegistraEsquemas();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,6 +1,7 @@
 #include "ScriptsPagina.h"
 
 #include <QFile>
+#include <QWebEngineUrlScheme>
 
 // The scripts are compiled into this static library and registered by hand
 // (outside any namespace, as the macro declares a function).
@@ -13,12 +14,36 @@ static void IniciaRecursosPagina()
     (void)iniciado;
 }
 
-QString ScriptsPagina::ScriptMarca()
+static QString LeRecurso(const char* caminho)
 {
     IniciaRecursosPagina();
-    static const QString script = [] {
-        QFile f(QString::fromLatin1(CaminhoMarca));
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }();
+    QFile f(QString::fromLatin1(caminho));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+QString ScriptsPagina::ScriptMarca()
+{
+    static const QString script = LeRecurso(CaminhoMarca);
     return script;
+}
+
+QString ScriptsPagina::ScriptLinks(const QString& marca)
+{
+    static const QString script = LeRecurso(CaminhoLinks);
+    return QString(script).replace(QStringLiteral("@MARCA@"), marca);
+}
+
+void ScriptsPagina::RegistraEsquemas()
+{
+    for (const char* nome : {"goto", "goid"}) {
+        QWebEngineUrlScheme esquema(nome);
+        esquema.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+        esquema.setFlags(QWebEngineUrlScheme::LocalScheme);
+        QWebEngineUrlScheme::registerScheme(esquema);
+    }
+    // The program's own pages: "mini://app/f1.htm".
+    QWebEngineUrlScheme paginas("mini");
+    paginas.setSyntax(QWebEngineUrlScheme::Syntax::Host);
+    paginas.setFlags(QWebEngineUrlScheme::SecureScheme);
+    QWebEngineUrlScheme::registerScheme(paginas);
 }

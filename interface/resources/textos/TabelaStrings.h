@@ -13,6 +13,8 @@ public:
     static constexpr int ErroDados = 131;
     static constexpr int Licenca = 134;
     static constexpr int NaoGravaCSS = 371;   // the style-sheet folder is read-only
+    static constexpr int CaixaLateral = 400;     // the entry's side box
+    static constexpr int SeparadorCaixa = 600;   // between its two lists
     static constexpr int DicaPaginaInicial = 701;
     static constexpr int DicaVoltar = 702;
     static constexpr int DicaAvancar = 703;

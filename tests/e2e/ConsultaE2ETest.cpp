@@ -1,0 +1,153 @@
+// A reader's lookup in the real window: type a word, pause, read the entry
+// in its template with the side box, follow a homonym link.
+#include "AreaConsulta.h"
+#include "ArmazemMemoria.h"
+#include "CList.h"
+#include "VisorWeb.h"
+#include "frmMain.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kPasta = QStringLiteral(MINI_APP_DIR);
+
+QVariant Avalia(QWebEnginePage* pagina, const QString& js)
+{
+    QVariant resultado;
+    QEventLoop laco;
+    pagina->runJavaScript(js, QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
+        resultado = v;
+        laco.quit();
+    });
+    QTimer::singleShot(10000, &laco, &QEventLoop::quit);
+    laco.exec();
+    return resultado;
+}
+
+// Waits until the script's value (a string) holds the text.
+QString EsperaTexto(QWebEnginePage* pagina, const QString& js, const QString& esperado, int ms = 15000)
+{
+    QString valor;
+    for (int t = 0; t < ms / 50; ++t) {
+        valor = Avalia(pagina, js).toString();
+        if (valor.contains(esperado))
+            break;
+        QTest::qWait(50);
+    }
+    return valor;
+}
+
+const QString kArea = QStringLiteral("(document.getElementById('AreaVerbete')||{}).innerHTML||''");
+
+class ConsultaE2E : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frmMain::Opcoes o;
+        o.pastaPrograma = kPasta;
+        o.caminhoBanco = QDir(kPasta).filePath(QStringLiteral("minilexaria.db"));
+        o.armazem = &armazem;
+        janela = std::make_unique<frmMain>(o);
+        ASSERT_EQ(janela->Carrega({}), CicloJanela::Carga::Pronta);
+        QSignalSpy pagina(janela.get(), &frmMain::PaginaCarregada);
+        janela->show();
+        ASSERT_TRUE(pagina.wait(30000));
+        ASSERT_NE(janela->Visor(), nullptr);
+    }
+    void TearDown() override
+    {
+        if (janela)
+            janela->close();
+    }
+    QWebEnginePage* Pagina() const { return janela->Visor()->page(); }
+
+    ArmazemMemoria armazem;
+    std::unique_ptr<frmMain> janela;
+};
+
+} // namespace
+
+TEST_F(ConsultaE2E, DigitaEsperaLeOVerbeteESegueUmHomonimo)
+{
+    QLineEdit* entrada = janela->Consulta()->Entrada();
+    ASSERT_NE(entrada, nullptr);
+    EXPECT_TRUE(entrada->isVisible());
+    QTest::keyClicks(entrada, QStringLiteral("manga"));
+    EXPECT_EQ(entrada->text(), u"manga");
+
+    // After the pause the entry is in the template, with the other
+    // homonyms in the side box (and the shown one left out).
+    const QString area = EsperaTexto(Pagina(), kArea, QStringLiteral("D_SUP_TIT"));
+    EXPECT_TRUE(janela->Visor()->url().path().endsWith(u"/f1.htm")) << janela->Visor()->url().toString().toStdString();
+    EXPECT_TRUE(area.contains(u"anga")) << area.left(300).toStdString();
+    const QString caixa = EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
+                                      QStringLiteral("goID://"));
+    for (int id : {77670, 77671, 77672})
+        EXPECT_TRUE(caixa.contains(QStringLiteral("goID://%1").arg(id))) << caixa.toStdString();
+    EXPECT_FALSE(caixa.contains(u"goID://77669")) << caixa.toStdString();
+    EXPECT_TRUE(caixa.contains(u"manga<sup>2</sup>")) << caixa.toStdString();
+    EXPECT_EQ(Avalia(Pagina(), QStringLiteral("document.getElementById('table1').style.visibility")).toString(), u"visible");
+    EXPECT_EQ(janela->Lista()->ObtemLetraAtual(), u"m");
+    EXPECT_EQ(janela->Lista()->ObtemPoslista(), 77669);
+
+    // A real click on the first homonym link opens that entry.
+    const QVariantList r = Avalia(Pagina(), QStringLiteral(
+        "(function(){var a=document.querySelector('#ListaAlternativas a');var r=a.getBoundingClientRect();"
+        "return [r.left+r.width/2, r.top+r.height/2, a.getAttribute('href')];})()")).toList();
+    ASSERT_EQ(r.size(), 3);
+    const qint32 alvo = r.at(2).toString().mid(7).toInt();
+    EXPECT_EQ(alvo, 77670);
+    QWidget* superficie = janela->Visor()->focusProxy();
+    ASSERT_NE(superficie, nullptr);
+    QTest::mouseClick(superficie, Qt::LeftButton, {}, QPoint(int(r.at(0).toDouble()), int(r.at(1).toDouble())));
+    for (int t = 0; t < 200 && janela->Consulta()->Controlador().Pedido() != alvo; ++t)
+        QTest::qWait(50);
+    EXPECT_EQ(janela->Consulta()->Controlador().Pedido(), alvo);
+    const QString segunda = EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
+                                        QStringLiteral("goID://77669"));
+    EXPECT_TRUE(segunda.contains(u"goID://77669")) << segunda.toStdString();
+    EXPECT_FALSE(segunda.contains(u"goID://77670"));
+    // The template stayed; no navigation to the link happened.
+    EXPECT_TRUE(janela->Visor()->url().path().endsWith(u"/f1.htm"));
+}
+
+TEST_F(ConsultaE2E, VerboMostraAConjugacaoEOsModosTrocamDeModelo)
+{
+    QTest::keyClicks(janela->Consulta()->Entrada(), QStringLiteral("cantar"));
+    const QString conj = EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaConjugacao').innerHTML"),
+                                     QStringLiteral("cantamos"));
+    EXPECT_TRUE(conj.contains(u"cantamos")) << conj.left(200).toStdString();
+
+    janela->Consulta()->Browser().AlteraModelo(1);
+    for (int t = 0; t < 200 && !janela->Visor()->url().path().endsWith(u"/f2.htm"); ++t)
+        QTest::qWait(50);
+    EXPECT_TRUE(janela->Visor()->url().path().endsWith(u"/f2.htm"));
+    // The same entry and its table come back in the new template.
+    const QString de_novo = EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaConjugacao') ? "
+                                                                 "document.getElementById('ListaConjugacao').innerHTML : ''"),
+                                        QStringLiteral("cantamos"));
+    EXPECT_TRUE(de_novo.contains(u"cantamos"));
+    EXPECT_EQ(janela->Consulta()->Browser().ModoVisual(), 1);
+}
+
+TEST_F(ConsultaE2E, UmScriptNoTextoNaoRodaNaPagina)
+{
+    // Content with a script of its own, put in as the engine's text would be.
+    janela->Consulta()->Browser().MostraVerbete(QStringLiteral(
+        "<span id=\"D_DEF\">texto<img src=x onerror=\"document.title='invadido'\"><script>document.title='invadido'"
+        "</script></span>"));
+    EsperaTexto(Pagina(), kArea, QStringLiteral("texto"));
+    QTest::qWait(300);
+    EXPECT_NE(Avalia(Pagina(), QStringLiteral("document.title")).toString(), u"invadido");
+}
