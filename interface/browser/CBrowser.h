@@ -61,6 +61,8 @@ public:
     bool SemVerbete() const { return m_semVerbete; }
     const QString& HtmlConteudo() const { return m_htmlConteudo; }
     const QString& HtmlConjugacao() const { return m_htmlConjugacao; }
+    const QString& HtmlAlternativas() const { return m_htmlAlternativas; }
+    const QString& PalavraBuscada() const { return m_palavraBusca; }
     QString ArquivoModelo() const { return m_arquivoModelo; }
     bool CaixaVisivel() const { return m_caixaVisivel; }
 

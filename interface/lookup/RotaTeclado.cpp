@@ -29,6 +29,8 @@ RotaTeclado::Acao RotaTeclado::Decide(int tecla, const QString& texto, bool coma
         // The page scrolls with its own keys; everywhere else they move the list.
         if (foco != Foco::Visor)
             acao.tipo = Acao::MoveLista;
+        else
+            acao.codigo = 0;
         return acao;
     }
     if (foco == Foco::Entrada || texto.size() != 1)

@@ -1,0 +1,166 @@
+// The lookup controller in the real window over the real engine, without
+// the web view: what reaches the entry view, the lists and the letter
+// chooser for each way of asking for a word.
+#include "AreaConsulta.h"
+#include "ArmazemMemoria.h"
+#include "CBrowser.h"
+#include "CEscolheLetra.h"
+#include "CList.h"
+#include "ControladorConsulta.h"
+#include "RotaTeclado.h"
+#include "frmMain.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTextStream>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Consulta : ::testing::Test {
+    ArmazemMemoria armazem;
+    std::unique_ptr<frmMain> janela;
+    QList<qint32> historico;
+
+    void SetUp() override
+    {
+        frmMain::Opcoes o;
+        o.caminhoBanco = QStringLiteral(MINI_TEST_DB);
+        o.armazem = &armazem;
+        o.comVisor = false;
+        janela = std::make_unique<frmMain>(o);
+        ASSERT_EQ(janela->Carrega({}), CicloJanela::Carga::Pronta);
+        QSignalSpy carregada(janela.get(), &frmMain::LetraCarregada);
+        janela->show();
+        ASSERT_TRUE(carregada.wait(10000));
+        Area().AoRegistrar = [this](const QString&, qint32 id, const QString&, const QString&, const QString&) {
+            historico << id;
+        };
+    }
+    AreaConsulta& Area() { return *janela->Consulta(); }
+    ControladorConsulta& C() { return Area().Controlador(); }
+    CBrowser& B() { return Area().Browser(); }
+    // Lets the letter being loaded come in whole.
+    void EsperaLetra()
+    {
+        if (janela->CarregandoLetra()) {
+            QSignalSpy carregada(janela.get(), &frmMain::LetraCarregada);
+            carregada.wait(10000);
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(Consulta, PalavraDesconhecidaAbreOMaiorComecoConhecido)
+{
+    // "casament" is the longest beginning the engine knows: casamenteiro.
+    C().LocalizaNaLista(QStringLiteral("  casamentx "));
+    EXPECT_EQ(C().Pedido(), 25921);
+    EXPECT_TRUE(B().HtmlConteudo().contains(u"asamenteiro"));
+    EsperaLetra();
+    EXPECT_EQ(janela->Lista()->ObtemLetraAtual(), u"c");
+    EXPECT_EQ(janela->Lista()->ObtemPoslista(), 25921);
+    EXPECT_EQ(janela->EscolheLetra()->Selecionada(), u"C");
+    EXPECT_EQ(historico, QList<qint32>{25921});
+    // What was typed is what the page marks.
+    EXPECT_TRUE(B().PalavraBuscada().startsWith(u"casamentx"));
+
+    // Nothing known even for two characters: nothing opens.
+    const QString antes = B().HtmlConteudo();
+    C().LocalizaNaLista(QStringLiteral("kq"));
+    EXPECT_EQ(C().Pedido(), 25921);
+    EXPECT_EQ(B().HtmlConteudo(), antes);
+}
+
+TEST_F(Consulta, UmPedidoMaisNovoTomaOLugarDoAnterior)
+{
+    // While the first request lets events run, a second one starts.
+    QTimer::singleShot(0, &C(), [this] { C().ExibeVerbete(77670, QString(), true, true); });
+    C().ExibeVerbete(25922, QString(), true, true);
+    EXPECT_EQ(C().Pedido(), 77670);
+    EXPECT_TRUE(B().HtmlConteudo().contains(u"anga"));
+    EXPECT_TRUE(B().HtmlAlternativas().contains(u"goID://77669"));
+    EXPECT_FALSE(B().HtmlAlternativas().contains(u"goID://77670"));
+    // The older one stopped before its list and box: only the newer moved the list.
+    EsperaLetra();
+    EXPECT_EQ(janela->Lista()->ObtemLetraAtual(), u"m");
+    EXPECT_FALSE(B().HtmlAlternativas().contains(u"casa"));
+}
+
+TEST_F(Consulta, VerboPronominalMostraATabelaDoVerbo)
+{
+    C().ExibeVerbete(392, QString(), true, true);   // abespinhar-se
+    EXPECT_TRUE(B().HtmlConjugacao().contains(u"abespinho")) << B().HtmlConjugacao().left(200).toStdString();
+    // A headword with one entry has no homonyms in the box.
+    EXPECT_TRUE(B().HtmlAlternativas().isEmpty());
+}
+
+TEST_F(Consulta, LetraEscolhidaListaSelecionadaEInicio)
+{
+    C().EscolheLetra(QStringLiteral("b"));
+    EsperaLetra();
+    EXPECT_EQ(janela->Lista()->ObtemLetraAtual(), u"b");
+    const qint32 primeiro = janela->Lista()->ObtemPoslista();
+    EXPECT_EQ(C().Pedido(), primeiro);
+
+    // Down twice, then the pause: the entry under the selection opens, and
+    // the list is not reloaded or moved.
+    janela->Lista()->TrataTecla(40);
+    janela->Lista()->TrataTecla(40);
+    C().MovimentoTeclado();
+    EXPECT_TRUE(C().ListaPendente());
+    C().tmrLista_Timer();
+    EXPECT_EQ(C().Pedido(), primeiro + 2);
+    EXPECT_EQ(janela->Lista()->ObtemPoslista(), primeiro + 2);
+    EXPECT_EQ(historico.last(), primeiro + 2);
+
+    C().Inicio();
+    EXPECT_EQ(B().EstadoPagina(), CBrowser::PaginaSimples);
+}
+
+TEST_F(Consulta, EnterPalavraClicadaEAbreviatura)
+{
+    C().ConfirmaEntrada(QStringLiteral("manga"));
+    EXPECT_EQ(C().Pedido(), 77669);
+
+    // A word link with a comma after it looks up the word.
+    C().ConsultaPalavraClicada(QStringLiteral("casa,"));
+    EXPECT_EQ(C().Pedido(), 25899);
+    // An abbreviation shows its meaning in the tip and opens nothing.
+    C().ConsultaPalavraClicada(QStringLiteral("Fig."));
+    EXPECT_EQ(C().Pedido(), 25899);
+    EXPECT_TRUE(Area().TipAbreviatura()->isVisible());
+    EXPECT_EQ(Area().TipAbreviatura()->text(), u"Figurado");
+    // Two words of a label: only the first is looked up.
+    C().ConsultaPalavraClicada(QStringLiteral("manga%20larga"));
+    EXPECT_EQ(C().Pedido(), 77669);
+}
+
+TEST(RotaTeclado, DecideComoATabela)
+{
+    using F = RotaTeclado::Foco;
+    const QMap<QString, F> focos{{QStringLiteral("entrada"), F::Entrada}, {QStringLiteral("visor"), F::Visor},
+                                 {QStringLiteral("nota"), F::Nota},       {QStringLiteral("lista"), F::Lista},
+                                 {QStringLiteral("outro"), F::Outro}};
+    QFile f(QStringLiteral(MINI_TESTES_DADOS "/lookup/teclas.tsv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
+    QTextStream in(&f);
+    int casos = 0;
+    while (!in.atEnd()) {
+        const QString linha = in.readLine();
+        if (linha.startsWith(u'#') || linha.isEmpty())
+            continue;
+        const QStringList c = linha.split(u'\t');
+        ASSERT_EQ(c.size(), 8) << linha.toStdString();
+        const RotaTeclado::Acao a = RotaTeclado::Decide(c[0].toInt(nullptr, 16), c[1], c[2] == u"1", c[3] == u"1",
+                                                        focos.value(c[4]));
+        EXPECT_EQ(int(a.tipo), c[5].toInt()) << linha.toStdString();
+        EXPECT_EQ(a.codigo, c[6].toInt()) << linha.toStdString();
+        EXPECT_EQ(a.texto, c[7]) << linha.toStdString();
+        ++casos;
+    }
+    EXPECT_GE(casos, 15);
+}
