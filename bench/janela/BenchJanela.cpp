@@ -4,6 +4,7 @@
 // with its memory once the web view shows the start page.
 #include "CList.h"
 #include "MotorMini.h"
+#include "ScriptsPagina.h"
 #include "SuperficieImagem.h"
 
 #include <QApplication>
@@ -160,6 +161,10 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    ScriptsPagina::RegistraEsquemas();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
