@@ -199,6 +199,12 @@ void AreaConsulta::VoltaHistorico()
         AoVoltar();
 }
 
+void AreaConsulta::AvancaHistorico()
+{
+    if (AoAvancar)
+        AoAvancar();
+}
+
 void AreaConsulta::MostraDicaAbreviatura(const QString& texto)
 {
     const QPoint cursor = m.janela->mapFromGlobal(QCursor::pos());

@@ -59,6 +59,8 @@ public:
     std::function<void(const QString& palavra, qint32 id, const QString& busca, const QString& iniciada,
                        const QString& terminada)> AoRegistrar;
     std::function<void()> AoVoltar;
+    std::function<void()> AoAvancar;
+    void AvancaHistorico();
     std::function<void(const QString& caminho)> AoNavegarPagina;
     std::function<void(const QString& html)> AoComporLista;
 

@@ -1,5 +1,6 @@
 #include "ComandosJanela.h"
 
+#include "AreaConsulta.h"
 #include "BotaoImagem.h"
 #include "CConfig.h"
 #include "PeleJanela.h"
@@ -39,13 +40,18 @@ void ComandosJanela::Clique(const QString& controle)
     } else if (controle == u"btCasa") {
         m_janela.Inicio();
     } else if (controle.startsWith(u"btVisual")) {
-        // Hook: the entry view takes the mode when it composes its pages.
         m_janela.AlteraModelo(static_cast<qint16>(controle.right(1).toInt() - 1));
+        botoes.DesmarcarBotoes();
+    } else if (controle == u"imgPrinter") {
+        m_janela.Consulta()->Browser().Imprimir();
+    } else if (controle == u"btAnterior") {
+        m_janela.Consulta()->VoltaHistorico();
+    } else if (controle == u"btProximo") {
+        m_janela.Consulta()->AvancaHistorico();
     } else if (controle == u"imgArquivo" || controle == u"imgAjuda") {
         AbreMenu(controle);
     }
-    // btAnterior, btProximo: the history is not kept yet, so there is
-    // nowhere to go. imgNota, imgPrinter: hidden until their components exist.
+    // imgNota: hidden until the notes exist.
 }
 
 void ComandosJanela::AbreMenu(const QString& controle)
@@ -53,7 +59,8 @@ void ComandosJanela::AbreMenu(const QString& controle)
     if (!m_menu) {
         m_menu = std::make_unique<frmMenu>();
         m_menu->AoEscolher = [this](const QString& item) { Comando(item); };
-        for (const char* item : {"mnu_inicio", "mnu_completo", "mnu_resumido", "mnu_dicionario", "mnu_sair"})
+        for (const char* item : {"mnu_inicio", "mnu_voltar", "mnu_avancar", "mnu_completo", "mnu_resumido",
+                                 "mnu_dicionario", "mnu_SiteDicionario", "mnu_sair"})
             m_menu->Habilita(QString::fromLatin1(item), true);
     }
     BotaoImagem* botao = m_pele.Botao(controle);
@@ -69,6 +76,12 @@ void ComandosJanela::Comando(const QString& item)
         m_janela.close();
     else if (item == u"mnu_inicio")
         m_janela.Inicio();
+    else if (item == u"mnu_voltar")
+        m_janela.Consulta()->VoltaHistorico();
+    else if (item == u"mnu_avancar")
+        m_janela.Consulta()->AvancaHistorico();
+    else if (item == u"mnu_SiteDicionario")
+        m_janela.Consulta()->Browser().AbreWeb();
     else if (item == u"mnu_completo" || item == u"mnu_resumido" || item == u"mnu_dicionario")
         m_janela.AlteraModelo(item == u"mnu_completo" ? 0 : item == u"mnu_resumido" ? 1 : 2);
 }
