@@ -40,6 +40,7 @@ test: build
 bench: build
 	$(BUILD)/bench/bench_engine --benchmark_repetitions=5 --benchmark_report_aggregates_only=true $(BENCH_ARGS)
 	@if [ -x $(BUILD)/bench/janela/bench_janela ]; then $(BUILD)/bench/janela/bench_janela; fi
+	@if [ -x $(BUILD)/bench/pagina/bench_pagina ]; then $(BUILD)/bench/pagina/bench_pagina; fi
 
 clean:
 	rm -rf $(BUILD)

@@ -93,37 +93,43 @@
     return true;
   }
 
-  // Runs of text between boundaries, each with its text nodes and the
-  // offset where each node starts in the run.
-  function Segmentos(raiz) {
-    var lista = [];
-    var atual = null;
+  // The area's text in one string, a NUL where a boundary falls (never a
+  // letter, so no word runs across it), with every text node and the
+  // offset where it starts. Folded once, as one string, which is what
+  // keeps a long entry fast.
+  var FRONTEIRA = '\u0000';
+
+  function Texto(raiz) {
+    var nos = [];
+    var inicios = [];
+    var partes = [];
+    var tamanho = 0;
+    var quebrou = false;
     function Visita(no) {
       for (var f = no.firstChild; f; f = f.nextSibling) {
-        if (f.nodeType === 3) {
-          if (!atual) {
-            atual = {nos: [], inicios: [], partes: [], tamanho: 0};
-            lista.push(atual);
+        var tipo = f.nodeType;
+        if (tipo === 3) {
+          if (quebrou && tamanho > 0) {
+            partes.push(FRONTEIRA);
+            ++tamanho;
           }
-          atual.nos.push(f);
-          atual.inicios.push(atual.tamanho);
-          atual.partes.push(f.data);
-          atual.tamanho += f.data.length;
-        } else if (f.nodeType === 1 && !IGNORADOS[f.nodeName]) {
+          quebrou = false;
+          var d = f.data;
+          nos.push(f);
+          inicios.push(tamanho);
+          partes.push(d);
+          tamanho += d.length;
+        } else if (tipo === 1 && !IGNORADOS[f.nodeName]) {
           var q = Quebra(f);
-          if (q) atual = null;
+          if (q) quebrou = true;
           Visita(f);
-          if (q) atual = null;
+          if (q) quebrou = true;
         }
       }
     }
     Visita(raiz);
-    for (var i = 0; i < lista.length; ++i) {
-      lista[i].texto = lista[i].partes.join('');
-      lista[i].dobrado = DobraTexto(lista[i].texto);
-      lista[i].marcas = [];
-    }
-    return lista;
+    var texto = partes.join('');
+    return {nos: nos, inicios: inicios, texto: texto, dobrado: DobraTexto(texto), marcas: []};
   }
 
   function InicioPalavra(t, i) {
@@ -146,7 +152,7 @@
 
   // Whole words that fold to one of the searched words; only the matched
   // text is painted.
-  function MarcaPalavras(segs, palavras) {
+  function MarcaPalavras(seg, palavras) {
     var vistas = {};
     var termos = [];
     for (var i = 0; i < palavras.length; ++i) {
@@ -159,38 +165,34 @@
         termos.push({agulha: DobraTexto(w), chave: chave});
       }
     }
-    segs.forEach(function (seg) {
-      termos.forEach(function (termo) {
-        Ocorrencias(seg, termo.agulha, function (ini, fim) {
-          var palavra = seg.texto.slice(InicioPalavra(seg.texto, ini), FimPalavra(seg.texto, fim));
-          if (ChaveBusca(palavra).toUpperCase() === termo.chave) seg.marcas.push([ini, fim]);
-        });
+    termos.forEach(function (termo) {
+      Ocorrencias(seg, termo.agulha, function (ini, fim) {
+        var palavra = seg.texto.slice(InicioPalavra(seg.texto, ini), FimPalavra(seg.texto, fim));
+        if (ChaveBusca(palavra).toUpperCase() === termo.chave) seg.marcas.push([ini, fim]);
       });
     });
   }
 
   // Beginnings, endings or both: compared case-blind but with accents.
-  function MarcaPartes(segs, iniciada, terminada) {
+  function MarcaPartes(seg, iniciada, terminada) {
     var inicioMaiusc = iniciada.toUpperCase();
     var fimMaiusc = terminada.toUpperCase();
     var busca = iniciada !== '' ? iniciada : terminada;
     var agulha = DobraTexto(busca);
-    segs.forEach(function (seg) {
-      var t = seg.texto;
-      Ocorrencias(seg, agulha, function (ini, fim) {
-        var iniPalavra = InicioPalavra(t, ini);
-        var fimPalavra = FimPalavra(t, fim);
-        var achado = t.slice(ini, fim).toUpperCase();
-        if (iniciada !== '' && terminada === '') {
-          if (iniPalavra === ini && achado === inicioMaiusc) seg.marcas.push([ini, fim]);
-        } else if (iniciada === '') {
-          if (fimPalavra === fim && achado === fimMaiusc) seg.marcas.push([ini, fim]);
-        } else {
-          var palavra = t.slice(iniPalavra, fimPalavra).toUpperCase();
-          if (palavra.startsWith(inicioMaiusc) && palavra.endsWith(fimMaiusc))
-            seg.marcas.push([iniPalavra, fimPalavra]);
-        }
-      });
+    var t = seg.texto;
+    Ocorrencias(seg, agulha, function (ini, fim) {
+      var iniPalavra = InicioPalavra(t, ini);
+      var fimPalavra = FimPalavra(t, fim);
+      var achado = t.slice(ini, fim).toUpperCase();
+      if (iniciada !== '' && terminada === '') {
+        if (iniPalavra === ini && achado === inicioMaiusc) seg.marcas.push([ini, fim]);
+      } else if (iniciada === '') {
+        if (fimPalavra === fim && achado === fimMaiusc) seg.marcas.push([ini, fim]);
+      } else {
+        var palavra = t.slice(iniPalavra, fimPalavra).toUpperCase();
+        if (palavra.startsWith(inicioMaiusc) && palavra.endsWith(fimMaiusc))
+          seg.marcas.push([iniPalavra, fimPalavra]);
+      }
     });
   }
 
@@ -201,6 +203,18 @@
   function Pinta(span, fundo, texto) {
     span.style.backgroundColor = fundo;
     span.style.color = texto;
+  }
+
+  // The last node that starts before offset b.
+  function UltimoAntes(inicios, b) {
+    var lo = 0;
+    var hi = inicios.length - 1;
+    while (lo <= hi) {
+      var m = (lo + hi) >> 1;
+      if (inicios[m] < b) lo = m + 1;
+      else hi = m - 1;
+    }
+    return hi;
   }
 
   // Wraps each mark's text in a span; a mark over several nodes gets one
@@ -218,10 +232,10 @@
     for (var k = aceitas.length - 1; k >= 0; --k) {
       var a = aceitas[k][0];
       var b = aceitas[k][1];
-      for (var n = seg.nos.length - 1; n >= 0; --n) {
+      for (var n = UltimoAntes(seg.inicios, b); n >= 0; --n) {
         var ini = seg.inicios[n];
         var fim = ini + seg.nos[n].data.length;
-        if (fim <= a || ini >= b) continue;
+        if (fim <= a) break;   // the nodes before it end earlier still
         var de = Math.max(a, ini) - ini;
         var para = Math.min(b, fim) - ini;
         var no = seg.nos[n];
@@ -270,13 +284,10 @@
     if (iniciada === '' && terminada === '' && palavras.length === 0) return 0;
     var fundo = Cor(corFundo, '#FFFF00');
     var texto = Cor(corTexto, '#000000');
-    var segs = Segmentos(area);
-    if (iniciada === '' && terminada === '') MarcaPalavras(segs, palavras);
-    else MarcaPartes(segs, iniciada, terminada);
-    var total = 0;
-    for (var i = 0; i < segs.length; ++i)
-      if (segs[i].marcas.length) total += Aplica(segs[i], fundo, texto);
-    return total;
+    var seg = Texto(area);
+    if (iniciada === '' && terminada === '') MarcaPalavras(seg, palavras);
+    else MarcaPartes(seg, iniciada, terminada);
+    return seg.marcas.length ? Aplica(seg, fundo, texto) : 0;
   }
 
   function RecoloreBusca(corFundo, corTexto) {
