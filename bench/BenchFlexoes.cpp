@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "MotorBench.h"
+#include "mini/PedidoConjugacao.h"
 
 namespace {
 
@@ -37,14 +38,7 @@ const std::vector<std::string>& TodosOsVerbos() {
 
 // The entry page's request: the headword, then for "lavar-se" the verb alone.
 std::string Conjugacao(DLLMiniLexariaDB& m, const std::string& titulo) {
-    std::string verbo = titulo;
-    std::string dados = m.ObtemConjugacao(verbo);
-    const size_t hifen = verbo.find('-');
-    if (dados.empty() && hifen != std::string::npos && hifen > 0 && verbo[hifen - 1] == 'r') {
-        verbo = verbo.substr(0, hifen);
-        dados = m.ObtemConjugacao(verbo);
-    }
-    return dados;
+    return mini::PedeConjugacao(titulo, [&m](std::string& v) { return m.ObtemConjugacao(v); }).dados;
 }
 
 void BM_ObtemConjugacao(benchmark::State& state) {

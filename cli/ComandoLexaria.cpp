@@ -5,10 +5,13 @@
 #include <memory>
 #include <string_view>
 
-#include "mini/ChaveVerbete.h"
 #include "TabelaConjugacao.h"
+#include "mini/ChaveVerbete.h"
 #include "mini/DLLMiniLexariaDB.h"
+#include "mini/ListaResultados.h"
 #include "mini/Normaliza.h"
+#include "mini/PedidoConjugacao.h"
+#include "mini/TextoConjugacao.h"
 
 namespace {
 
@@ -39,6 +42,11 @@ bool AplicaFiltros(DLLMiniLexariaDB& motor, const std::string& codigos, bool som
     }
     motor.DefineFiltro(1, 0);
     return true;
+}
+
+int ListaDanificada(const mini::ListaResultados& lista, std::ostream& erros) {
+    erros << "lexaria: o motor devolveu uma lista ilegível: " << lista.erro << "\n";
+    return ComandoLexaria::kErro;
 }
 
 }  // namespace
@@ -100,7 +108,8 @@ std::string ComandoLexaria::HtmlParaTexto(const std::string& html) {
     return r + "\n";
 }
 
-int ComandoLexaria::Lista(DLLMiniLexariaDB& motor, int total, bool soTotal, std::ostream& saida) {
+int ComandoLexaria::Lista(DLLMiniLexariaDB& motor, int total, bool soTotal, std::ostream& saida,
+                          std::ostream& erros) {
     if (soTotal) {
         saida << total << '\n';
         return total > 0 ? kAchou : kNada;
@@ -109,20 +118,15 @@ int ComandoLexaria::Lista(DLLMiniLexariaDB& motor, int total, bool soTotal, std:
     int32_t cursor = 0;
     while (cursor >= 0) {
         cursor = motor.ObtemResultados(0, cursor, pedaco);
-        size_t i = 0;
-        while (i < pedaco.size()) {
-            size_t a = pedaco.find('|', i);
-            if (a == std::string::npos) break;
-            size_t b = pedaco.find('|', a + 1);
-            if (b == std::string::npos) break;
-            saida << pedaco.substr(a + 1, b - a - 1) << '\t' << pedaco.substr(i, a - i) << '\n';
-            i = b + 1;
-        }
+        const mini::ListaResultados lista = mini::LeResultados(pedaco);
+        for (const auto& r : lista.itens) saida << r.id << '\t' << r.palavra << '\n';
+        if (!lista.Valida()) return ListaDanificada(lista, erros);
     }
     return total > 0 ? kAchou : kNada;
 }
 
-int ComandoLexaria::Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida) {
+int ComandoLexaria::Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida,
+                            std::ostream& erros) {
     // The verb entries of the word itself; when the word is no headword, those
     // of the verb it is a form of ("tenho" -> têr); when it is not in the
     // dictionary at all, the word as an infinitive.
@@ -130,56 +134,46 @@ int ComandoLexaria::Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra,
     motor.LimiteResultados(300);
     const int total = motor.PesquisaPalavra(palavra, 0, pares);
     const std::string chave = mini::ChaveOrtografica(mini::ChaveDobrada(palavra));
-    std::vector<std::pair<std::string, int32_t>> exatos, lemas;
+    std::vector<mini::Resultado> exatos, lemas;
     for (int32_t cursor = 0; cursor >= 0;) {
         cursor = motor.ObtemResultados(0, cursor, pares);
-        for (size_t i = 0; i < pares.size();) {
-            const size_t a = pares.find('|', i);
-            const size_t b = a == std::string::npos ? a : pares.find('|', a + 1);
-            if (b == std::string::npos) break;
-            int id = -1;
-            if (!Numero(pares.substr(a + 1, b - a - 1), id)) break;
-            std::string titulo = pares.substr(i, a - i);
-            const std::string semNumero = titulo.substr(0, titulo.find("\u00A0"));
-            (mini::ChaveOrtografica(mini::ChaveDobrada(semNumero)) == chave ? exatos : lemas)
-                .emplace_back(std::move(titulo), id);
-            i = b + 1;
+        mini::ListaResultados lista = mini::LeResultados(pares);
+        if (!lista.Valida()) return ListaDanificada(lista, erros);
+        for (auto& r : lista.itens) {
+            const std::string semNumero = r.palavra.substr(0, r.palavra.find("\u00A0"));
+            (mini::ChaveOrtografica(mini::ChaveDobrada(semNumero)) == chave ? exatos : lemas).push_back(std::move(r));
         }
     }
-    auto escreve = [&](std::string verbo) {
-        std::string dados = motor.ObtemConjugacao(verbo);
-        // As the entry page does: "lavar-se" with no table of its own is "lavar".
-        const size_t hifen = verbo.find('-');
-        if (dados.empty() && hifen != std::string::npos && hifen > 0 && verbo[hifen - 1] == 'r') {
-            verbo = verbo.substr(0, hifen);
-            dados = motor.ObtemConjugacao(verbo);
+    // 1 when the verb has no table, 2 when its table cannot be read.
+    auto escreve = [&](const std::string& verbo) {
+        const mini::ConjugacaoPedida pedida =
+            mini::PedeConjugacao(verbo, [&motor](std::string& v) { return motor.ObtemConjugacao(v); });
+        const mini::Conjugacao conjugacao = mini::LeConjugacao(pedida.verbo, pedida.dados);
+        if (conjugacao.estado == mini::Conjugacao::Estado::Invalida) {
+            erros << "lexaria: a conjugação de \"" << pedida.verbo << "\" veio ilegível: " << conjugacao.erro << "\n";
+            return kErro;
         }
-        const std::string texto = TabelaConjugacao::Texto(verbo, dados);
-        saida << texto;
-        return !texto.empty();
+        if (conjugacao.estado == mini::Conjugacao::Estado::Vazia) return kNada;
+        saida << TabelaConjugacao::Texto(conjugacao);
+        return kAchou;
     };
-    if (total == 0) return escreve(palavra) ? kAchou : kNada;
-    for (auto& [titulo, id] : exatos.empty() ? lemas : exatos) {
-        int32_t i = id;
-        if (motor.EhVerbo(i) && escreve(titulo)) return kAchou;
+    if (total == 0) return escreve(palavra);
+    for (const auto& r : exatos.empty() ? lemas : exatos) {
+        int32_t i = r.id;
+        if (!motor.EhVerbo(i)) continue;
+        const int codigo = escreve(r.palavra);
+        if (codigo != kNada) return codigo;
     }
     return kNada;
 }
 
-int ComandoLexaria::Flexoes(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida) {
+int ComandoLexaria::Flexoes(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida,
+                            std::ostream& erros) {
     std::string formas;
     if (motor.ObtemFlexoes(palavra, formas) < 0) return kNada;
-    // Pairs of form and entry id: the forms, one per line.
-    size_t i = 0;
-    while (i < formas.size()) {
-        const size_t a = formas.find('|', i);
-        if (a == std::string::npos) break;
-        saida << formas.substr(i, a - i) << '\n';
-        const size_t b = formas.find('|', a + 1);
-        if (b == std::string::npos) break;
-        i = b + 1;
-    }
-    return kAchou;
+    const mini::ListaResultados lista = mini::LeResultados(formas);
+    for (const auto& r : lista.itens) saida << r.palavra << '\n';
+    return lista.Valida() ? kAchou : ListaDanificada(lista, erros);
 }
 
 int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ostream& saida,
@@ -252,8 +246,8 @@ int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ost
         saida << id << '\t' << titulo << '\n' << (html ? texto + "\n" : HtmlParaTexto(texto));
         return kAchou;
     }
-    if (comando == "conjuga") return Conjuga(*motor, termo, saida);
-    if (comando == "flexoes") return Flexoes(*motor, termo, saida);
+    if (comando == "conjuga") return Conjuga(*motor, termo, saida, erros);
+    if (comando == "flexoes") return Flexoes(*motor, termo, saida, erros);
     if (comando == "abrev") {
         const std::string e = motor->ObtemAbreviatura(termo);
         if (e.empty()) return kNada;
@@ -278,5 +272,5 @@ int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ost
         return kErro;
     }
     total = motor->ObtemTotalResultados();
-    return Lista(*motor, total, soTotal, saida);
+    return Lista(*motor, total, soTotal, saida, erros);
 }

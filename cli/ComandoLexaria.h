@@ -23,7 +23,8 @@ public:
     static std::string HtmlParaTexto(const std::string& html);
 
 private:
-    int Lista(DLLMiniLexariaDB& motor, int total, bool soTotal, std::ostream& saida);
-    int Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida);
-    int Flexoes(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida);
+    // A list the engine sends damaged is an error (kErro), reported on erros.
+    int Lista(DLLMiniLexariaDB& motor, int total, bool soTotal, std::ostream& saida, std::ostream& erros);
+    int Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida, std::ostream& erros);
+    int Flexoes(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida, std::ostream& erros);
 };

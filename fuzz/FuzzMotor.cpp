@@ -12,6 +12,7 @@
 
 #include "mini/ChaveVerbete.h"
 #include "mini/DLLMiniLexariaDB.h"
+#include "mini/ListaResultados.h"
 
 namespace {
 
@@ -33,22 +34,16 @@ void Exige(bool condicao) {
 
 // Checks a "word|id|" list and returns how many pairs it holds.
 int32_t ConfereLista(const std::string& lista) {
-    int32_t pares = 0;
-    size_t i = 0;
-    while (i < lista.size()) {
-        const size_t a = lista.find('|', i);
-        Exige(a != std::string::npos);
-        const size_t b = lista.find('|', a + 1);
-        Exige(b != std::string::npos && b > a + 1);
-        const int64_t id = std::strtoll(lista.c_str() + a + 1, nullptr, 10);
-        Exige(id >= 0 && id < 1'000'000);
-        int32_t id32 = static_cast<int32_t>(id);
+    Exige(lista.empty() || lista.back() == '|');
+    const mini::ListaResultados lida = mini::LeResultados(lista);
+    Exige(lida.Valida());
+    for (const auto& r : lida.itens) {
+        Exige(r.id < 1'000'000);
+        int32_t id = r.id;
         std::string html;
-        Exige(Motor().ObtemVerbete(id32, html, 0) == lista.substr(i, a - i));
-        ++pares;
-        i = b + 1;
+        Exige(Motor().ObtemVerbete(id, html, 0) == r.palavra);
     }
-    return pares;
+    return static_cast<int32_t>(lida.itens.size());
 }
 
 // Reads a few chunks of a result set, as the lists do.

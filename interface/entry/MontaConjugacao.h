@@ -5,8 +5,9 @@
 #include <QString>
 
 // verbo: the headword the text belongs to; dados: what the engine's
-// ObtemConjugacao gave for it (ending rule, a no-break space, then the 72
-// forms split by ";"). Empty when there is nothing to show: no text, an
-// ending the headword lacks, or a form list that is not 72 long (a table
-// with missing or extra forms would put forms under the wrong tense).
+// ObtemConjugacao gave for it, read by mini::LeConjugacao. Empty when there
+// is nothing to show: no table, or a text that cannot be read for this verb
+// (an ending the headword lacks, a form list that is not 72 long); the
+// latter is also logged as a warning, since it means the engine and the
+// page disagree.
 QString MontaConjugacao(const QString& verbo, const QString& dados);

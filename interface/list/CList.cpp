@@ -4,8 +4,9 @@
 #include "MotorDicionario.h"
 #include "SuperficieDesenho.h"
 #include "Temporizador.h"
+#include "mini/ListaResultados.h"
 
-#include <QStringList>
+#include <QtGlobal>
 #include <algorithm>
 #include <cmath>
 
@@ -169,19 +170,20 @@ void CList::ListaLetra(const QString& letra, qint32 pos)
 
 int CList::ColocaPares(const QString& texto, qint32 base)
 {
-    const QStringList partes = texto.split(u'|');
+    const mini::ListaResultados lista = mini::LeResultados(texto.toStdString());
+    // A damaged chunk keeps the pairs before the fault; the rows after stay
+    // without a word, as when the engine sends fewer than it announced.
+    if (!lista.Valida())
+        qWarning("lista de resultados ilegível: %s", lista.erro.c_str());
     int pares = 0;
-    for (qsizetype i = 0; i + 1 < partes.size(); i += 2) {
+    for (const mini::Resultado& r : lista.itens) {
         const qint32 indice = base + pares;
         ++pares;
         // More than the engine announced: nowhere to put it.
         if (indice < 0 || indice > m_ultimo)
             continue;
-        m_palavras[static_cast<size_t>(indice)] = partes[i];
-        bool ok = false;
-        const qint32 id = partes[i + 1].toInt(&ok);
-        if (ok)
-            m_ids[static_cast<size_t>(indice)] = id;
+        m_palavras[static_cast<size_t>(indice)] = QString::fromStdString(r.palavra);
+        m_ids[static_cast<size_t>(indice)] = r.id;
     }
     return pares;
 }

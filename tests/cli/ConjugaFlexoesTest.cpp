@@ -1,12 +1,10 @@
-// "lexaria conjuga" and "lexaria flexoes", and the reading of the engine's
-// compact conjugation text that the first one relies on.
+// "lexaria conjuga" and "lexaria flexoes" on the real database.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <sstream>
 
 #include "ComandoLexaria.h"
-#include "TabelaConjugacao.h"
 
 namespace {
 
@@ -39,52 +37,7 @@ std::vector<std::string> Bloco(const std::vector<std::string>& linhas, const std
     return r;
 }
 
-std::string Textos72(const std::string& regra, std::vector<std::string> formas) {
-    formas.resize(72, formas.back());
-    std::string t = regra + "\xC2\xA0";
-    for (size_t i = 0; i < formas.size(); ++i) t += (i ? ";" : "") + formas[i];
-    return t;
-}
-
 }  // namespace
-
-TEST(TabelaConjugacao, LeARegraDoRadical) {
-    // Plain endings after the stem; "/" kept, empty participle slots kept.
-    std::vector<std::string> f(72, "o");
-    f[1] = "as";
-    f[2] = "/";
-    f[66] = "ado";
-    f[67] = "";
-    auto formas = TabelaConjugacao::Formas("amar", Textos72("ar", f));
-    ASSERT_EQ(formas.size(), 72u);
-    EXPECT_EQ(formas[0], "amo");
-    EXPECT_EQ(formas[1], "amas");
-    EXPECT_EQ(formas[2], "/");
-    EXPECT_EQ(formas[66], "amado");
-    EXPECT_EQ(formas[67], "");
-
-    // A variable stem: the stem's last "c" becomes each form's own letters.
-    f.assign(72, "c|a");
-    f[0] = "c|o";
-    f[12] = "qu|ei";
-    formas = TabelaConjugacao::Formas("ficar", Textos72("c|ar", f));
-    ASSERT_EQ(formas.size(), 72u);
-    EXPECT_EQ(formas[0], "fico");
-    EXPECT_EQ(formas[12], "fiquei");
-    EXPECT_EQ(formas[5], "fica");
-
-    // The whole headword as the ending: forms written whole.
-    f.assign(72, "fiz");
-    formas = TabelaConjugacao::Formas("fazer\u00A01", Textos72("fazer", f));
-    ASSERT_EQ(formas.size(), 72u);
-    EXPECT_EQ(formas[0], "fiz");
-
-    // Unreadable text: nothing rather than a wrong table.
-    EXPECT_TRUE(TabelaConjugacao::Formas("amar", Textos72("er", f)).empty());
-    EXPECT_TRUE(TabelaConjugacao::Formas("amar", "ar\xC2\xA0o;as").empty());
-    EXPECT_TRUE(TabelaConjugacao::Formas("amar", "").empty());
-    EXPECT_EQ(TabelaConjugacao::Texto("amar", ""), "");
-}
 
 TEST(ComandoConjuga, TempoDepoisPessoaEForma) {
     const auto r = Roda({"conjuga", "amar"});

@@ -11,23 +11,15 @@
 
 #include "mini/ChaveVerbete.h"
 #include "mini/DLLMiniLexariaDB.h"
+#include "mini/ListaResultados.h"
 
-struct Par {
-    std::string palavra;
-    int32_t id;
-};
+using Par = mini::Resultado;
 
+// A list that does not read whole fails the test.
 inline std::vector<Par> LePares(const std::string& lista) {
-    std::vector<Par> r;
-    size_t i = 0;
-    while (i < lista.size()) {
-        size_t a = lista.find('|', i);
-        size_t b = a == std::string::npos ? a : lista.find('|', a + 1);
-        if (b == std::string::npos) break;
-        r.push_back({lista.substr(i, a - i), std::stoi(lista.substr(a + 1, b - a - 1))});
-        i = b + 1;
-    }
-    return r;
+    mini::ListaResultados r = mini::LeResultados(lista);
+    EXPECT_TRUE(r.Valida()) << r.erro;
+    return std::move(r.itens);
 }
 
 class MotorReal : public ::testing::Test {

@@ -72,7 +72,7 @@ TEST(ExpandeFlexoes, PalavrasSeguidasDasSuasFormas) {
         {"pares: só a forma", u"casa"_s, u"casa casas casinha"_s},
         {"marca de homônimo cortada", u"canto"_s, u"canto canto canta"_s},
         {"resposta vazia", u"de"_s, u"de"_s},
-        {"peça sem par ignorada", u"mar"_s, u"mar mares"_s},
+        {"lista danificada: só o que vem antes da falha", u"mar"_s, u"mar mares"_s},
         {"várias palavras, na ordem", u"casa pedra canto"_s, u"casa casas casinha pedra canto canto canta"_s},
         {"espaços nas pontas", u" pedra "_s, u"pedra"_s},
         {"espaço duplo mantido", u"pedra  de"_s, u"pedra  de"_s},
@@ -80,10 +80,10 @@ TEST(ExpandeFlexoes, PalavrasSeguidasDasSuasFormas) {
     for (const auto& c : casos) {
         MotorConsultaFalso motor;
         motor.flexoes = {
-            {u"casa"_s, u"casas|casa|casinha|casa|"_s},
-            {u"canto"_s, u"canto"_s + kNbsp + u"1|cantar|canta"_s + kNbsp + u"2|cantar"_s},
+            {u"casa"_s, u"casas|10|casinha|10|"_s},
+            {u"canto"_s, u"canto"_s + kNbsp + u"1|21|canta"_s + kNbsp + u"2|21"_s},
             {u"de"_s, u""_s},
-            {u"mar"_s, u"mares|mar|solto"_s},
+            {u"mar"_s, u"mares|30|solto"_s},
         };
         EXPECT_EQ(ExpandeFlexoes(motor, c.texto), c.esperado) << c.caso;
     }

@@ -9,6 +9,7 @@
 #include "BotaoImagem.h"
 #include "SuperficieWidget.h"
 #include "frmMain.h"
+#include "mini/ListaResultados.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -46,9 +47,10 @@ struct JanelaReal {
         while (palavras.size() < total) {
             QString pedaco;
             const qint32 proximo = motor.ObtemResultados(1, cursor, pedaco);
-            const QStringList campos = pedaco.split(u'|', Qt::SkipEmptyParts);
-            for (int i = 0; i + 1 < campos.size(); i += 2)
-                palavras << campos[i];
+            const mini::ListaResultados lida = mini::LeResultados(pedaco.toStdString());
+            EXPECT_TRUE(lida.Valida()) << lida.erro;
+            for (const mini::Resultado& r : lida.itens)
+                palavras << QString::fromStdString(r.palavra);
             if (proximo < 0)
                 break;
             cursor = proximo;

@@ -12,6 +12,7 @@
 #include "TabelaChaves.h"
 #include "UtilTexto.h"
 #include "mini/DLLMiniLexariaDB.h"
+#include "mini/ListaResultados.h"
 
 using namespace Qt::StringLiterals;
 
@@ -30,10 +31,11 @@ struct Par {
 };
 
 QList<Par> Pares(const QString& lista) {
-    const QStringList pecas = lista.split(u'|');
+    const mini::ListaResultados lida = mini::LeResultados(lista.toStdString());
+    EXPECT_TRUE(lida.Valida()) << lida.erro;
     QList<Par> pares;
-    for (qsizetype k = 0; k + 1 < pecas.size(); k += 2)
-        pares.append({pecas[k], pecas[k + 1].toInt()});
+    for (const mini::Resultado& r : lida.itens)
+        pares.append({QString::fromStdString(r.palavra), r.id});
     return pares;
 }
 

@@ -3,6 +3,7 @@
 #include "TabelaEsperada.h"
 
 #include "Conjugador.h"
+#include "mini/TextoConjugacao.h"
 
 #include <gtest/gtest.h>
 
@@ -28,42 +29,13 @@ std::vector<std::string> Divide(const std::string& texto, const std::string& sep
     }
 }
 
-// The page's rule: the stem is the headword up to the last occurrence of the
-// ending; with "L|E", the stem's last L is replaced by each form's R.
+// The forms as the entry page and lexaria read the text back.
 std::vector<std::string> LeComoAPagina(const std::string& verbo, const std::string& texto) {
-    const auto partes = Divide(texto, kEspacoDuro);
-    EXPECT_EQ(partes.size(), 2u) << verbo;
-    if (partes.size() != 2) return {};
-    const auto formas = Divide(partes[1], ";");
-    EXPECT_EQ(formas.size(), 72u) << verbo;
-
-    const std::size_t barra = partes[0].find('|');
-    const bool variavel = barra != std::string::npos;
-    const std::string letra = variavel ? partes[0].substr(0, barra) : "";
-    const std::string terminacao = variavel ? partes[0].substr(barra + 1) : partes[0];
-    const std::size_t corte = verbo.rfind(terminacao);
-    EXPECT_NE(corte, std::string::npos) << verbo << " sem " << terminacao;
-    if (corte == std::string::npos) return {};
-    const std::string radical = verbo.substr(0, corte);
-    const std::size_t marca = variavel ? radical.rfind(letra) : std::string::npos;
-    if (variavel) {
-        EXPECT_NE(marca, std::string::npos) << verbo;
-    }
-
+    const mini::Conjugacao c = mini::LeConjugacao(verbo, texto);
+    EXPECT_EQ(c.estado, mini::Conjugacao::Estado::Lida) << verbo << ": " << c.erro;
     std::vector<std::string> lidas;
-    for (const auto& f : formas) {
-        if (f.empty() || f == "/") {
-            lidas.push_back(f);
-        } else if (variavel) {
-            const std::size_t b = f.find('|');
-            EXPECT_NE(b, std::string::npos) << verbo << ": " << f;
-            std::string r = radical;
-            r.replace(marca, letra.size(), f.substr(0, b));
-            lidas.push_back(r + f.substr(b + 1));
-        } else {
-            lidas.push_back(radical + f);
-        }
-    }
+    for (const auto& tempo : c.tempos)
+        for (const auto& f : tempo) lidas.push_back(f.forma);
     return lidas;
 }
 
