@@ -11,7 +11,7 @@ PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench deb clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -33,7 +33,10 @@ run: build
 	@if [ -x $(BUILD)/app/minilexaria ]; then $(BUILD)/app/minilexaria; \
 	else $(BUILD)/app/lexaria verbete casa; fi
 
-test: build
+# Our own builds stop at a warning; a user's `make run` or a package build does not.
+test: configure
+	cmake -S . -B $(BUILD) -DMINI_WERROR=ON >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # Medians of five runs; BENCH_ARGS adds options, e.g. --benchmark_filter=Pesquisa
@@ -41,6 +44,10 @@ bench: build
 	$(BUILD)/bench/bench_engine --benchmark_repetitions=5 --benchmark_report_aggregates_only=true $(BENCH_ARGS)
 	@if [ -x $(BUILD)/bench/janela/bench_janela ]; then $(BUILD)/bench/janela/bench_janela; fi
 	@if [ -x $(BUILD)/bench/pagina/bench_pagina ]; then $(BUILD)/bench/pagina/bench_pagina; fi
+
+# The Debian package of the installed programs (CPack), in $(BUILD)/pacote.
+deb: build
+	cd $(BUILD) && cpack -G DEB -B pacote
 
 clean:
 	rm -rf $(BUILD)
