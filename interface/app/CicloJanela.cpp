@@ -50,18 +50,18 @@ bool CicloJanela::ModoDebug(const QStringList& argumentos)
     return argumentos.join(u' ') == u"MODODEBUG";
 }
 
-QString CicloJanela::PastaNotasPadrao(const QString& pastaPrograma)
+QString CicloJanela::PastaNotasPadrao(const QString& pastaDados)
 {
-    return QDir(pastaPrograma).filePath(QStringLiteral("notas"));
+    return QDir(pastaDados).filePath(QStringLiteral("notas"));
 }
 
-void CicloJanela::AtualizaInstalacao(CConfig& config, const QString& pastaPrograma)
+void CicloJanela::AtualizaInstalacao(CConfig& config, const QString& pastaDados)
 {
     const QString maquina = config.Le(InstalacaoMaquina);
     const QString usuario = config.Le(InstalacaoUsuario);
     if (maquina == usuario)
         return;
-    config.Grava(DirNotas, PastaNotasPadrao(pastaPrograma));
+    config.Grava(DirNotas, PastaNotasPadrao(pastaDados));
     config.Grava(InstalacaoUsuario, maquina);
 }
 
@@ -81,7 +81,7 @@ CicloJanela::Carga CicloJanela::Carrega(const QStringList& argumentos)
 
     const QStringList informacoes = m_janela.InformacoesMotor().split(u'|');
     m_janela.DefineNomeEmpresa(informacoes.value(1));
-    const QString pasta = m_janela.PastaPrograma();
+    const QString pasta = m_janela.PastaDados();
     AtualizaInstalacao(config, pasta);
 
     m_janela.PosicionaListasIniciais();

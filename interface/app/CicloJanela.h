@@ -32,10 +32,10 @@ public:
     bool FiltroInstalado() const { return m_filtroInstalado; }
 
     // Resets the notes folder once after a new installation: when the
-    // machine-wide stamp differs from the user's, the notes go back to the
-    // program folder and the stamp is copied.
-    static void AtualizaInstalacao(CConfig& config, const QString& pastaPrograma);
-    static QString PastaNotasPadrao(const QString& pastaPrograma);
+    // machine-wide stamp differs from the user's, the notes go back to
+    // "notas" in the folder the program writes to, and the stamp is copied.
+    static void AtualizaInstalacao(CConfig& config, const QString& pastaDados);
+    static QString PastaNotasPadrao(const QString& pastaDados);
 
 private:
     JanelaPrincipal& m_janela;

@@ -14,6 +14,9 @@ public:
 
     virtual bool OutraInstanciaAtiva() = 0;
     virtual QString PastaPrograma() const = 0;
+    // Where the program writes what is not a setting; a folder run as it is
+    // writes in the program folder itself.
+    virtual QString PastaDados() const { return PastaPrograma(); }
     virtual CConfig& Config() = 0;
 
     // Load.

@@ -120,6 +120,11 @@ QString frmMain::PastaPrograma() const
     return m_opcoes.pastaPrograma;
 }
 
+QString frmMain::PastaDados() const
+{
+    return m_opcoes.pastaDados.isEmpty() ? m_opcoes.pastaPrograma : m_opcoes.pastaDados;
+}
+
 CConfig& frmMain::Config()
 {
     return *m_config;

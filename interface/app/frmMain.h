@@ -38,6 +38,7 @@ public:
     struct Opcoes {
         QString pastaPrograma;                  // empty: the executable's folder
         QString caminhoBanco;                   // empty: the database beside the executable
+        QString pastaDados;                     // empty: the program folder
         ArmazemConfig* armazem = nullptr;       // null: the platform's settings store
         InstanciaUnica* instancia = nullptr;    // null: no single-copy rule
         bool comVisor = true;                   // the web view for the entry area
@@ -74,6 +75,7 @@ public:
     // JanelaPrincipal
     bool OutraInstanciaAtiva() override;
     QString PastaPrograma() const override;
+    QString PastaDados() const override;
     CConfig& Config() override;
     void AplicaFundoETitulo() override;
     bool AbreMotor() override;

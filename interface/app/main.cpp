@@ -2,6 +2,7 @@
 // window loaded and shown, then the splash let go.
 #include "InstanciaUnica.h"
 #include "MedicaoInicio.h"
+#include "PastasPrograma.h"
 #include "ScriptsPagina.h"
 #include "TabelaChaves.h"
 #include "VersaoPrograma.h"
@@ -65,7 +66,12 @@ int main(int argc, char** argv)
 
     TabelaChaves::global().Preenche();
 
+    // Installed, the files are read under the prefix and nothing is written there.
+    const PastasPrograma pastas = PastasPrograma::Atual();
     frmMain::Opcoes opcoes;
+    opcoes.pastaPrograma = pastas.Programa();
+    opcoes.caminhoBanco = pastas.Banco();
+    opcoes.pastaDados = pastas.Dados();
     opcoes.instancia = &instancia;
     opcoes.MostraMensagem = [&splash](const QString& texto, const QString& titulo) {
         splash.hide();

@@ -14,16 +14,11 @@
 #include "FlexoesVerbete.h"
 #include "IndiceVerbetes.h"
 #include "mini/ChaveVerbete.h"
+#include "mini/PastaInstalacao.h"
 
 namespace {
 
 constexpr int32_t kLimitePadrao = 300;
-
-std::string PastaDoExecutavel() {
-    std::error_code ec;
-    auto p = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : p.parent_path().string();
-}
 
 }  // namespace
 
@@ -48,7 +43,7 @@ struct DLLMiniLexariaDB::Estado {
 };
 
 DLLMiniLexariaDB::DLLMiniLexariaDB()
-    : DLLMiniLexariaDB((std::filesystem::path(PastaDoExecutavel()) / NomeBanco()).string()) {}
+    : DLLMiniLexariaDB((std::filesystem::path(mini::PastaInstalacao()) / NomeBanco()).string()) {}
 
 DLLMiniLexariaDB::DLLMiniLexariaDB(std::string caminhoBanco)
     : caminho_(std::move(caminhoBanco)), dados_(std::make_unique<mini::Dados>()) {}

@@ -17,7 +17,8 @@ class Dados;
 
 class DLLMiniLexariaDB {
 public:
-    // Without a path the database is looked up beside the executable.
+    // Without a path the database is looked up beside the executable, then
+    // in the installed data folder (mini/PastaInstalacao.h).
     DLLMiniLexariaDB();
     explicit DLLMiniLexariaDB(std::string caminhoBanco);
     ~DLLMiniLexariaDB();
