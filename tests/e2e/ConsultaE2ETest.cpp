@@ -142,6 +142,10 @@ TEST_F(ConsultaE2E, DigitaEsperaLeOVerbeteESegueUmHomonimo)
     EXPECT_TRUE(volta.contains(u"goID://77670")) << volta.toStdString();
     EXPECT_FALSE(volta.contains(u"goID://77669"));
     EXPECT_TRUE(anterior->isEnabled()); // the start page is still behind it
+    // The typed word is marked again, as when it was first shown.
+    EXPECT_EQ(EsperaTexto(Pagina(), QStringLiteral("String(document.querySelectorAll('#AreaVerbete .marcabusca').length > 0)"),
+                          QStringLiteral("true")),
+              u"true");
     EXPECT_TRUE(proximo->isEnabled());
 
     QTest::mouseClick(proximo, Qt::LeftButton, {}, QPoint(8, 8));
