@@ -72,8 +72,12 @@ void ControladorConsulta::ExibeVerbete(qint32 id, QString palavra, bool registra
 
         if (registra) {
             QString busca, iniciada, terminada;
+            // A replay marks what this showing marked: the search of the
+            // results list, or the typed word and its forms.
             if (!m.janela.ListaAlfabeticaVisivel())
                 m.lista2.getPalavraBusca(busca, iniciada, terminada);
+            else
+                busca = m.browser.PalavraBuscada();
             m.janela.RegistraHistorico(palavra, id, busca, iniciada, terminada);
         }
         m.janela.ProcessaEventos();
