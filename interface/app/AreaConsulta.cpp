@@ -123,6 +123,12 @@ void AreaConsulta::Posiciona(const QRect& areaBusca, const QRect& areaVisor)
         Visor()->Tamanho(areaVisor);
 }
 
+void AreaConsulta::MostraPalavra(const QString& palavra)
+{
+    txtEntrada->setText(palavra);
+    m_controlador->ConfirmaEntrada(palavra);
+}
+
 // --- JanelaConsulta ----------------------------------------------------------
 
 bool AreaConsulta::ListaAlfabeticaVisivel() const

@@ -56,6 +56,9 @@ public:
     // The web view takes its place in the entry area (placeholder replaced).
     VisorWeb* CriaVisor(QWidget* lugar);
     void Posiciona(const QRect& areaBusca, const QRect& visor);
+    // A word asked for from outside the window: put in the search box and
+    // looked up as Enter there would.
+    void MostraPalavra(const QString& palavra);
     void DefineTempoTip(int tiques) { m_tempoTip = tiques; }
     void AvancaHistorico();
     // Every entry recorded in the history passes here too.

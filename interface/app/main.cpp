@@ -1,9 +1,12 @@
 // The start of the program: the splash, the entry-key table, the main
 // window loaded and shown, then the splash let go.
+#include "AberturaPalavra.h"
+#include "CanalInstancia.h"
 #include "InstanciaUnica.h"
 #include "MedicaoInicio.h"
 #include "PastasPrograma.h"
 #include "ScriptsPagina.h"
+#include "SinaisTermino.h"
 #include "TabelaChaves.h"
 #include "VersaoPrograma.h"
 #include "frmMain.h"
@@ -37,10 +40,14 @@ int main(int argc, char** argv)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 #endif
     // A second copy ends before it shows anything, or even connects to the
-    // display.
+    // display, once it has handed its word to the running one.
     InstanciaUnica instancia;
-    if (!instancia.Adquire())
+    if (!instancia.Adquire()) {
+        QCoreApplication nucleo(argc, argv);
+        CanalInstancia::Envia(CanalInstancia::CaminhoPadrao(),
+                              AberturaPalavra::DaLinhaDeComando(nucleo.arguments().mid(1)));
         return 0;
+    }
 
     // Pages of text need no graphics card: drawn in software, the program
     // and its page processes leave the OpenGL libraries unloaded (about
@@ -90,6 +97,28 @@ int main(int argc, char** argv)
     }
     if (MedicaoInicio::Ativa())
         new MedicaoInicio(janela, relogio);
+
+    // The word of the command line, and those later starts hand over.
+    auto* abertura = new AberturaPalavra(janela);
+    CanalInstancia canal;
+    if (instancia.Ativa())
+        canal.Escuta(CanalInstancia::CaminhoPadrao());
+    QObject::connect(&canal, &CanalInstancia::Recebido, abertura, &AberturaPalavra::Pede);
+    const QString palavra = AberturaPalavra::DaLinhaDeComando(app.arguments().mid(1));
+    if (!palavra.isEmpty())
+        abertura->Pede(palavra);
+
+    // Told to stop, or the session ending: closed as the user closes it, so
+    // what closing saves is saved; the lock goes with `instancia`.
+    const auto fecha = [&janela] {
+        if (janela.isVisible())
+            janela.close();
+        QCoreApplication::quit();
+    };
+    SinaisTermino sinais;
+    QObject::connect(&sinais, &SinaisTermino::Pedido, &janela, fecha);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &janela, fecha, Qt::DirectConnection);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &janela, fecha);
     // Where no window manager keeps the splash on top, the main window
     // covers it when it shows and again when its web view arrives.
     const auto mantemSplash = [&splash] {

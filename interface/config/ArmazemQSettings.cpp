@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace {
@@ -25,11 +27,17 @@ bool UsaArquivo(const QSettings& s)
 } // namespace
 
 ArmazemQSettings::ArmazemQSettings()
-    : m_usuario(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            kOrganizacao, kAplicacao)),
-      m_maquina(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::SystemScope,
-                                            kOrganizacao, kAplicacao))
 {
+#ifdef Q_OS_WIN
+    m_usuario = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganizacao, kAplicacao);
+    m_maquina = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::SystemScope, kOrganizacao, kAplicacao);
+#else
+    // The files QSettings itself would use, named here so that a FIFO or a
+    // folder in their place is seen before QSettings opens them.
+    const QString relativo = QStringLiteral("/%1/%2.conf").arg(QLatin1String(kOrganizacao), QLatin1String(kAplicacao));
+    Abre(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + relativo,
+         QLibraryInfo::path(QLibraryInfo::SettingsPath) + relativo);
+#endif
     // A user-scope read must not see machine-wide values: the two scopes are
     // consulted separately, in the order the caller decides.
     m_usuario->setFallbacksEnabled(false);
@@ -37,11 +45,30 @@ ArmazemQSettings::ArmazemQSettings()
 }
 
 ArmazemQSettings::ArmazemQSettings(const QString& arquivoUsuario, const QString& arquivoMaquina)
-    : m_usuario(std::make_unique<QSettings>(arquivoUsuario, QSettings::IniFormat)),
-      m_maquina(std::make_unique<QSettings>(arquivoMaquina, QSettings::IniFormat))
 {
+    Abre(arquivoUsuario, arquivoMaquina);
     m_usuario->setFallbacksEnabled(false);
     m_maquina->setFallbacksEnabled(false);
+}
+
+void ArmazemQSettings::Abre(const QString& arquivoUsuario, const QString& arquivoMaquina)
+{
+    m_arquivoUsuario = arquivoUsuario;
+    m_arquivoMaquina = arquivoMaquina;
+    // QSettings reads its file as it is made: one that is no regular file
+    // gets a QSettings of no file at all.
+    const auto cria = [](const QString& arquivo) {
+        const QFileInfo info(arquivo);
+        return std::make_unique<QSettings>(!info.exists() || info.isFile() ? arquivo : QString(),
+                                           QSettings::IniFormat);
+    };
+    m_usuario = cria(arquivoUsuario);
+    m_maquina = cria(arquivoMaquina);
+}
+
+QString ArmazemQSettings::Arquivo(Escopo escopo) const
+{
+    return escopo == Escopo::Usuario ? m_arquivoUsuario : m_arquivoMaquina;
 }
 
 ArmazemQSettings::~ArmazemQSettings() = default;
@@ -86,16 +113,26 @@ QString ArmazemQSettings::RestauraNome(const QString& chave)
     return nome;
 }
 
+bool ArmazemQSettings::Utilizavel(Escopo escopo) const
+{
+    if (!UsaArquivo(De(escopo)))
+        return true;
+    const QFileInfo arquivo(Arquivo(escopo));
+    return !arquivo.exists() || arquivo.isFile();
+}
+
 bool ArmazemQSettings::ChaveExiste(Escopo escopo) const
 {
     QSettings& s = De(escopo);
     if (UsaArquivo(s))
-        return QFileInfo::exists(s.fileName());
+        return QFileInfo::exists(Arquivo(escopo));
     return (escopo == Escopo::Usuario && m_chaveCriada) || !s.allKeys().isEmpty();
 }
 
 std::optional<QString> ArmazemQSettings::Le(Escopo escopo, const QString& nome) const
 {
+    if (!Utilizavel(escopo))
+        return std::nullopt;
     QSettings& s = De(escopo);
     const QVariant valor = s.value(EscapaNome(nome));
     if (!valor.isValid())
@@ -108,7 +145,7 @@ std::optional<QString> ArmazemQSettings::Le(Escopo escopo, const QString& nome) 
 
 bool ArmazemQSettings::Grava(const QString& nome, const QString& valor)
 {
-    if (!ChaveExiste(Escopo::Usuario) || !m_usuario->isWritable())
+    if (!ChaveExiste(Escopo::Usuario) || !Utilizavel(Escopo::Usuario) || !m_usuario->isWritable())
         return false;
     m_usuario->setValue(EscapaNome(nome), valor);
     m_usuario->sync();   // QSettings replaces the file whole, so a crash keeps the old one
@@ -121,9 +158,9 @@ bool ArmazemQSettings::CriaChave()
         m_chaveCriada = true;
         return true;
     }
-    const QFileInfo arquivo(m_usuario->fileName());
+    const QFileInfo arquivo(Arquivo(Escopo::Usuario));
     if (arquivo.exists())
-        return true;
+        return arquivo.isFile();
     if (!QDir().mkpath(arquivo.absolutePath()))
         return false;
     QFile f(arquivo.absoluteFilePath());

@@ -27,10 +27,20 @@ public:
     static QString EscapaNome(const QString& nome);
     static QString RestauraNome(const QString& chave);
 
+    // Whether a scope's file can be used: absent, or a regular file. A FIFO
+    // or a folder in its place is never opened (reading a FIFO waits for a
+    // writer forever): that scope is present but reads as empty and takes
+    // no writes.
+    bool Utilizavel(Escopo escopo) const;
+
 private:
     QSettings& De(Escopo escopo) const;
+    void Abre(const QString& arquivoUsuario, const QString& arquivoMaquina);
+    QString Arquivo(Escopo escopo) const;
 
     std::unique_ptr<QSettings> m_usuario;
     std::unique_ptr<QSettings> m_maquina;
+    QString m_arquivoUsuario;   // empty: the registry
+    QString m_arquivoMaquina;
     bool m_chaveCriada = false;
 };

@@ -136,10 +136,13 @@ void CConfig::CarregaSituacao()
         MaximizarJanela();
         return;
     }
-    if (Le(JanelaMax) != u"1")
+    if (Le(JanelaMax) != u"1") {
         m_janela->Move(r);
-    else
-        MaximizarJanela();
+        return;
+    }
+    // Maximized at once: a restore still goes back to the stored place.
+    MaximizarJanela();
+    Configuracao().RetanguloNormal = r;
 }
 
 void CConfig::GravaSituacao()
@@ -148,7 +151,10 @@ void CConfig::GravaSituacao()
         return;
     using namespace ValoresConfig;
     Grava(JanelaMax, EstadoJanela == EstadoMaximizado ? QStringLiteral("1") : QStringLiteral("0"));
-    const Retangulo r = m_janela->Minimizada() ? Configuracao().RetanguloNormal : m_janela->Geometria();
+    // Minimized or maximized, the place to restore to is what is kept, so
+    // the next start restores to it.
+    const bool normal = !m_janela->Minimizada() && EstadoJanela == EstadoNormal;
+    const Retangulo r = normal ? m_janela->Geometria() : Configuracao().RetanguloNormal;
     Grava(JanelaX, Decimal(r.X));
     Grava(JanelaY, Decimal(r.Y));
     Grava(JanelaW, Decimal(r.W));

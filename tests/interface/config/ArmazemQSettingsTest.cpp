@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using Escopo = ArmazemConfig::Escopo;
 
@@ -81,3 +82,23 @@ TEST(ArmazemQSettings, FalhasDoMeio)
     EXPECT_FALSE(config.GravaReg("JanelaMax", "0"));
     EXPECT_EQ(config.LeReg("JanelaMax", "1"), "1");
 }
+
+TEST(ArmazemQSettings, FifoNoLugarDoArquivo)
+{
+    // Reading a FIFO would wait for a writer forever: it is never opened, it
+    // reads as empty and takes no writes, in either scope.
+    QTemporaryDir pasta;
+    const QString usuario = pasta.filePath("MiniLexaria.conf");
+    const QString maquina = pasta.filePath("maquina.conf");
+    ASSERT_EQ(mkfifo(QFile::encodeName(usuario).constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(maquina).constData(), 0600), 0);
+    ArmazemQSettings fifo(usuario, maquina);
+    EXPECT_FALSE(fifo.Utilizavel(Escopo::Usuario));
+    CConfig config(fifo);
+    EXPECT_EQ(config.LeReg("TempoTip", "6"), "6");
+    EXPECT_EQ(config.LeRegLM("Instalacao", "1"), "1");
+    EXPECT_FALSE(config.GravaReg("TempoTip", "9"));
+    EXPECT_EQ(config.LeRegCU("TempoTip", "6"), "6");
+    EXPECT_FALSE(QFileInfo(usuario).isFile());
+}
+

@@ -87,12 +87,17 @@ TEST(SituacaoJanela, JanelaMax)
     // Only exactly "1" maximizes.
     EXPECT_EQ(Cenario({"750", "600", "9600", "7200"}, "1 ").config.EstadoJanela, 0);
 
-    // Absent: maximized, and the geometry before the move is kept for restoring.
+    // Absent: maximized, and the stored place is where a restore goes.
     Cenario max({"750", "600", "9600", "7200"}, nullptr);
     EXPECT_EQ(max.config.EstadoJanela, 2);
     EXPECT_FALSE(max.janela.alcaVisivel);
     EXPECT_EQ(max.janela.figuraMaximizar, "BTNRESTAURAR");
     EXPECT_EQ(max.janela.geometria, kTelaInteira);
+    EXPECT_EQ(Configuracao().RetanguloNormal, (Retangulo{750, 600, 9600, 7200}));
+    max.config.RestaurarJanela();
+    EXPECT_EQ(max.janela.geometria, (Retangulo{750, 600, 9600, 7200}));
+    // Nothing stored: the window's place before maximizing.
+    Cenario nada({}, nullptr);
     EXPECT_EQ(Configuracao().RetanguloNormal, kInicial);
 }
 
@@ -102,11 +107,26 @@ TEST(SituacaoJanela, GravaSituacao)
     c.config.GravaSituacao();
     EXPECT_EQ(QStringList({c.Gravado("JanelaMax"), c.Gravado("JanelaX"), c.Gravado("JanelaH")}),
               QStringList({"0", "1500", "9000"}));
-    // Maximized: the maximized geometry itself.
+    // Maximized: the place to restore to, not the maximized geometry, and
+    // the next start maximizes with that place kept for a restore.
+    c.janela.geometria = {3000, 2000, 9000, 7000};
     c.config.MaximizarJanela();
     c.config.GravaSituacao();
-    EXPECT_EQ(c.Gravado("JanelaMax"), "1");
-    EXPECT_EQ(c.Gravado("JanelaW"), "15360");
+    EXPECT_EQ(QStringList({c.Gravado("JanelaMax"), c.Gravado("JanelaX"), c.Gravado("JanelaY"), c.Gravado("JanelaW"),
+                           c.Gravado("JanelaH")}),
+              QStringList({"1", "3000", "2000", "9000", "7000"}));
+    JanelaFalsa outra;
+    CConfig depois(c.armazem);
+    depois.Inicializar(&outra);
+    depois.CarregaSituacao();
+    EXPECT_EQ(outra.geometria, kTelaInteira);
+    depois.RestaurarJanela();
+    EXPECT_EQ(outra.geometria, (Retangulo{3000, 2000, 9000, 7000}));
+    // Restored again and closed: the place it has now.
+    c.config.RestaurarJanela();
+    c.janela.geometria = {600, 450, 9000, 7000};
+    c.config.GravaSituacao();
+    EXPECT_EQ(QStringList({c.Gravado("JanelaMax"), c.Gravado("JanelaX")}), QStringList({"0", "600"}));
 
     // Minimized: the rectangle to restore to, not the minimized geometry.
     Cenario m({}, "0");
