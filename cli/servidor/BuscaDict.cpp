@@ -46,8 +46,10 @@ bool BuscaDict::Conhece(std::string_view estrategia) {
     return std::any_of(lista.begin(), lista.end(), [&](const Estrategia& e) { return estrategia == e.nome; });
 }
 
-std::vector<int32_t> BuscaDict::Ids(std::string_view estrategia, const std::string& palavra, bool& valida) {
+std::vector<int32_t> BuscaDict::Ids(std::string_view estrategia, const std::string& palavra, bool& valida,
+                                    bool& ordenados) {
     valida = true;
+    ordenados = estrategia != ".";
     if (estrategia == "exact") return indice_.Exatas(palavra);
     if (estrategia == "prefix") return indice_.Prefixo(palavra);
     if (estrategia == "suffix") return indice_.Sufixo(palavra);
@@ -74,17 +76,19 @@ std::vector<int32_t> BuscaDict::Ids(std::string_view estrategia, const std::stri
 }
 
 BuscaDict::Resposta BuscaDict::Procura(std::string_view estrategia, const std::string& palavra,
-                                       std::vector<std::string>& palavras) {
+                                       std::vector<std::string_view>& palavras) {
     palavras.clear();
-    bool valida = true;
-    const std::vector<int32_t> ids = Ids(estrategia, palavra, valida);
+    bool valida = true, ordenados = true;
+    const std::vector<int32_t> ids = Ids(estrategia, palavra, valida, ordenados);
     if (!valida) return Resposta::Invalida;
-    // Homonyms share one headword, and one definition request brings them all.
+    // Homonyms share one headword, and one definition request brings them
+    // all. In dictionary order the homonyms of a headword stand together.
     std::unordered_set<std::string_view> vistas;
+    palavras.reserve(ids.size());
     for (int32_t id : ids) {
         if (id < 0 || static_cast<size_t>(id) >= indice_.tamanho()) continue;
-        const std::string& p = indice_.Palavra(id);
-        if (vistas.insert(p).second) palavras.push_back(p);
+        const std::string_view p = indice_.Palavra(id);
+        if (ordenados ? palavras.empty() || palavras.back() != p : vistas.insert(p).second) palavras.push_back(p);
     }
     return palavras.empty() ? Resposta::Nada : Resposta::Achou;
 }

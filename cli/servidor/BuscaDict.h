@@ -31,14 +31,16 @@ public:
     BuscaDict(const IndicePalavras& indice, ReservaMotores& motores) : indice_(indice), motores_(motores) {}
 
     enum class Resposta { Achou, Nada, Invalida };
-    // Headwords matching, each once, in dictionary order. Invalida when the
+    // Headwords matching, each once, in dictionary order (for "." in the
+    // order of the search), pointing into the shared index. Invalida when the
     // strategy refuses the word (a bad regular expression).
-    Resposta Procura(std::string_view estrategia, const std::string& palavra, std::vector<std::string>& palavras);
+    Resposta Procura(std::string_view estrategia, const std::string& palavra, std::vector<std::string_view>& palavras);
     // The entries a definition request gives: those of "." in their order.
     std::vector<Verbete> Define(const std::string& palavra);
 
 private:
-    std::vector<int32_t> Ids(std::string_view estrategia, const std::string& palavra, bool& valida);
+    // ordenados: false when the ids are not in dictionary order.
+    std::vector<int32_t> Ids(std::string_view estrategia, const std::string& palavra, bool& valida, bool& ordenados);
 
     const IndicePalavras& indice_;
     ReservaMotores& motores_;

@@ -11,7 +11,7 @@ void RespostaDict::Estado(std::string_view linha) {
     texto_.append("\r\n");
 }
 
-void RespostaDict::Linha(std::string_view linha) {
+void RespostaDict::LinhaTexto(std::string_view linha) {
     // Room for the doubled dot as well.
     while (linha.size() > kMaximoLinha - 1) {
         size_t corte = linha.rfind(' ', kMaximoLinha - 1);
@@ -23,7 +23,7 @@ void RespostaDict::Linha(std::string_view linha) {
         } else {
             resto = corte + 1;
         }
-        Linha(linha.substr(0, corte));
+        LinhaTexto(linha.substr(0, corte));
         linha.remove_prefix(resto);
     }
     if (!linha.empty() && linha[0] == '.') texto_ += '.';
@@ -31,8 +31,12 @@ void RespostaDict::Linha(std::string_view linha) {
     texto_.append("\r\n");
 }
 
-void RespostaDict::Texto(std::string_view texto) {
+void RespostaDict::AbreTexto() {
     if (mime_) texto_.append("Content-type: text/plain; charset=utf-8\r\nContent-transfer-encoding: 8bit\r\n\r\n");
+}
+
+void RespostaDict::Texto(std::string_view texto) {
+    AbreTexto();
     while (!texto.empty() && texto.back() == '\n') texto.remove_suffix(1);
     size_t i = 0;
     while (i < texto.size()) {
@@ -40,18 +44,24 @@ void RespostaDict::Texto(std::string_view texto) {
         if (fim == std::string_view::npos) fim = texto.size();
         std::string_view linha = texto.substr(i, fim - i);
         if (!linha.empty() && linha.back() == '\r') linha.remove_suffix(1);
-        Linha(linha);
+        LinhaTexto(linha);
         i = fim + 1;
     }
-    texto_.append(".\r\n");
+    FechaTexto();
+}
+
+void RespostaDict::AcrescentaAspas(std::string& destino, std::string_view palavra) {
+    destino += '"';
+    for (char c : palavra) {
+        if (c == '"' || c == '\\') destino += '\\';
+        // Line breaks would end the status line early.
+        destino += (c == '\r' || c == '\n') ? ' ' : c;
+    }
+    destino += '"';
 }
 
 std::string RespostaDict::Aspas(std::string_view palavra) {
-    std::string r = "\"";
-    for (char c : palavra) {
-        if (c == '"' || c == '\\') r += '\\';
-        // Line breaks would end the status line early.
-        r += (c == '\r' || c == '\n') ? ' ' : c;
-    }
-    return r + "\"";
+    std::string r;
+    AcrescentaAspas(r, palavra);
+    return r;
 }

@@ -107,7 +107,7 @@ std::string SessaoDict::Procura(const std::vector<std::string>& p) {
     if (!BaseValida(p[1])) return Linha(kBaseInvalida);
     const std::string estrategia = Minusculas(p[2]);
     if (!BuscaDict::Conhece(estrategia)) return Linha(kEstrategiaInvalida);
-    std::vector<std::string> palavras;
+    std::vector<std::string_view> palavras;
     switch (BuscaDict(contexto_.indice, contexto_.motores).Procura(estrategia, p[3], palavras)) {
         case BuscaDict::Resposta::Invalida: return Linha(kParametros);
         case BuscaDict::Resposta::Nada: return Linha(kNada);
@@ -116,9 +116,14 @@ std::string SessaoDict::Procura(const std::vector<std::string>& p) {
     RespostaDict r(mime_);
     r.Estado("152 " + std::to_string(palavras.size()) +
              (palavras.size() == 1 ? " correspondência encontrada" : " correspondências encontradas"));
-    std::string corpo;
-    for (const auto& palavra : palavras) corpo += std::string(kBase) + " " + RespostaDict::Aspas(palavra) + "\n";
-    r.Texto(corpo);
+    r.AbreTexto();
+    std::string linha;
+    for (const auto palavra : palavras) {
+        linha.assign(kBase).append(" ");
+        RespostaDict::AcrescentaAspas(linha, palavra);
+        r.LinhaTexto(linha);
+    }
+    r.FechaTexto();
     r.Estado(kOk);
     return r.Leva();
 }
