@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <system_error>
 
 #include "ContextoDict.h"
 #include "IndicePalavras.h"
@@ -133,23 +134,36 @@ void ServidorDict::Aceita() {
         if (fds[1].revents) break;
         if (!(fds[0].revents & POLLIN)) continue;
         const int fd = accept4(escuta_, nullptr, nullptr, SOCK_CLOEXEC);
-        if (fd < 0) continue;  // the client gave up, or too many files: try again
+        if (fd < 0) {
+            // Out of descriptors: pause instead of spinning on the waiting client.
+            if (errno == EMFILE || errno == ENFILE) poll(&fds[1], 1, 100);
+            continue;
+        }
         Recolhe(false);
         const int um = 1;
         setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &um, sizeof um);
         std::lock_guard<std::mutex> trava(mutex_);
         if (conexoes_.size() >= opcoes_.maximoConexoes) {
-            static const char kOcupado[] = "420 servidor ocupado, tente mais tarde\r\n";
-            send(fd, kOcupado, sizeof kOcupado - 1, MSG_NOSIGNAL | MSG_DONTWAIT);
-            close(fd);
+            Recusa(fd);
             continue;
         }
         Prazo(fd, SO_SNDTIMEO, opcoes_.esperaEnvio);
         Prazo(fd, SO_RCVTIMEO, opcoes_.esperaOcioso);
         Conexao& c = conexoes_.emplace_back();
         c.fd = fd;
-        c.thread = std::thread(&ServidorDict::Atende, this, std::ref(c));
+        try {
+            c.thread = std::thread(&ServidorDict::Atende, this, std::ref(c));
+        } catch (const std::system_error&) {
+            conexoes_.pop_back();
+            Recusa(fd);
+        }
     }
+}
+
+void ServidorDict::Recusa(int fd) {
+    static const char kOcupado[] = "420 servidor ocupado, tente mais tarde\r\n";
+    send(fd, kOcupado, sizeof kOcupado - 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+    close(fd);
 }
 
 void ServidorDict::Atende(Conexao& conexao) {

@@ -52,6 +52,8 @@ private:
     bool Escuta();
     void Aceita();
     void Atende(Conexao& conexao);
+    // Turns a client away with 420 (too many clients, or no thread for it).
+    static void Recusa(int fd);
     void Recolhe(bool todas);
 
     Opcoes opcoes_;

@@ -1,15 +1,21 @@
 // The server under many and unfriendly clients: lines past the limit, floods
 // of commands, clients that never read, many idle connections, more clients
-// than allowed, many clients at once, and a stop with clients connected.
+// than allowed, many clients at once, a stop with clients connected, and
+// the `lexaria servidor` command itself.
 // Each case checks that the others are still answered, and answered right.
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <map>
+#include <sstream>
 #include <thread>
 
 #include "ClienteTeste.h"
+#include "ComandoLexaria.h"
 #include "ServidorComum.h"
 
 namespace {
@@ -168,4 +174,60 @@ TEST(ServidorDict, StartFailuresAreReported) {
     ServidorDict c(endereco);
     EXPECT_FALSE(c.Inicia());
     EXPECT_NE(c.erro().find("não é endereço"), std::string::npos);
+}
+
+TEST(ServidorDict, CommandLineServesUntilSigterm) {
+    // Port 0 lets the system choose; the program says which on its first line.
+    int saida[2];
+    ASSERT_EQ(pipe(saida), 0);
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        dup2(saida[1], 1);
+        close(saida[0]);
+        execl(MINI_TEST_LEXARIA, "lexaria", "--banco", MINI_TEST_DB, "servidor", "--porta", "0", nullptr);
+        _exit(127);
+    }
+    close(saida[1]);
+    // Whatever fails below, the program does not outlive the test.
+    struct Guarda {
+        pid_t pid;
+        ~Guarda() {
+            if (pid > 0) {
+                kill(pid, SIGKILL);
+                waitpid(pid, nullptr, 0);
+            }
+        }
+    } guarda{pid};
+    std::string linha;
+    for (char c; linha.find('\n') == std::string::npos && read(saida[0], &c, 1) == 1;) linha += c;
+    close(saida[0]);
+    const size_t doisPontos = linha.find("127.0.0.1:");
+    ASSERT_NE(doisPontos, std::string::npos) << linha;
+    const int porta = std::atoi(linha.c_str() + doisPontos + 10);
+    {
+        ClienteTeste c(porta);
+        EXPECT_EQ(c.Pede("DEFINE minilexaria casa").final(), 250);
+        kill(pid, SIGTERM);
+        // The open connection is closed by the stop.
+        EXPECT_TRUE(c.Fechada());
+    }
+    int estado = 0;
+    ASSERT_EQ(waitpid(pid, &estado, 0), pid);
+    guarda.pid = 0;
+    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
+}
+
+TEST(ServidorDict, CommandLineRefusesBadOptions) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"servidor", "--porta", "abc"},
+             {"servidor", "--porta", "70000"},
+             {"servidor", "--porta"},
+             {"servidor", "--cor", "azul"},
+             {"--banco", "/nao/existe.db", "servidor", "--porta", "0"},
+         }) {
+        std::ostringstream saida, erros;
+        EXPECT_EQ(ComandoLexaria().Executa(args, saida, erros, MINI_TEST_DB), ComandoLexaria::kErro) << args[1];
+        EXPECT_FALSE(erros.str().empty());
+    }
 }
