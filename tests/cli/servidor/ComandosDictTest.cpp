@@ -133,3 +133,9 @@ TEST(ComandosDict, BannerAndMime) {
     ASSERT_EQ(db.textos.size(), 1u);
     EXPECT_EQ(db.textos[0].at(0).rfind("Content-type:", 0), 0u);
 }
+
+namespace {
+// Stops the shared server after the last test.
+[[maybe_unused]] ::testing::Environment* const kAmbiente =
+    ::testing::AddGlobalTestEnvironment(new AmbienteServidor);
+}  // namespace

@@ -1,5 +1,6 @@
 // The server the tests talk to: on loopback, on a free port, over the
-// build's database; started once per test program and stopped at its end.
+// build's database; started once per test program and stopped when the
+// tests end, before the engine's own statics are destroyed at exit.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,7 +18,16 @@ inline std::unique_ptr<ServidorDict> NovoServidor(ServidorDict::Opcoes opcoes = 
     return servidor;
 }
 
-inline ServidorDict& ServidorComum() {
-    static const std::unique_ptr<ServidorDict> servidor = NovoServidor();
-    return *servidor;
-}
+class AmbienteServidor : public ::testing::Environment {
+public:
+    static ServidorDict& Servidor() {
+        if (!servidor_) servidor_ = NovoServidor();
+        return *servidor_;
+    }
+    void TearDown() override { servidor_.reset(); }
+
+private:
+    static inline std::unique_ptr<ServidorDict> servidor_;
+};
+
+inline ServidorDict& ServidorComum() { return AmbienteServidor::Servidor(); }
