@@ -115,13 +115,13 @@ TEST(GeradorHtml, LinksLabelsAndCrossReferencesAndNumbersSenses) {
     abrev.Define({{"m.", "Masculino"}, {"adj.", "Adjetivo"}, {"lat.", "Latim"}, {"Prov.", "Provincianismo"}});
     GeradorHtml g(abrev, [](std::string_view p) { return p == "casa"; });
     EXPECT_EQ(g.Rotulo("m. e adj.", true),
-              "<a href=\"goto://m.\">m.</a> e <a href=\"goto://adj.\">adj.</a>");
-    EXPECT_EQ(g.Rotulo("Prov", false), "<a href=\"goto://Prov.\">Prov</a>");
+              "<a href=\"goto://m.\" title=\"Masculino\">m.</a> e <a href=\"goto://adj.\" title=\"Adjetivo\">adj.</a>");
+    EXPECT_EQ(g.Rotulo("Prov", false), "<a href=\"goto://Prov.\" title=\"Provincianismo\">Prov</a>");
     EXPECT_EQ(g.Rotulo("Bot.", false), "Bot.");  // unknown: plain text
     EXPECT_EQ(g.Texto("ver _casa_ e _rua_ <x>", false),
               "ver <i><a href=\"goto://casa\">casa</a></i> e <i>rua</i> &lt;x&gt;");
     EXPECT_EQ(g.Texto("(Do lat. _casa_)", true),
-              "(Do <a href=\"goto://lat.\">lat.</a> <i><a href=\"goto://casa\">casa</a></i>)");
+              "(Do <a href=\"goto://lat.\" title=\"Latim\">lat.</a> <i><a href=\"goto://casa\">casa</a></i>)");
 
     std::string_view loc, resto;
     EXPECT_TRUE(GeradorHtml::SeparaLocucao("_Pedra angular_, base.", loc, resto));
@@ -133,7 +133,7 @@ TEST(GeradorHtml, LinksLabelsAndCrossReferencesAndNumbersSenses) {
     FonteVerbete v = Verbete("m.");
     v.homonimo = 3;
     const std::string um = g.Gera(v);
-    EXPECT_TRUE(um.starts_with("<span id=\"D_TIT\">Teste</span><span id=\"D_SUP_TIT\">3</span>")) << um;
+    EXPECT_TRUE(um.starts_with("<span id=\"D_TIT\">Teste<span id=\"D_SUP_TIT\"><sup>3</sup></span></span>")) << um;
     EXPECT_EQ(um.find("D_N_NUM"), std::string::npos);
     v.sentidos[0].linhas.push_back("Outra.");
     const std::string dois = g.Gera(v);
