@@ -208,18 +208,17 @@ std::vector<GeradorHtml::LinhaVerbete> GeradorHtml::Classifica(const FonteVerbet
     std::vector<LinhaVerbete> linhas;
     std::string_view loc, resto;
     for (const auto& s : v.sentidos) {
-        bool primeira = true;
         for (const auto& l : s.linhas) {
-            LinhaVerbete lv{&s, l, s.acrescimo, LinhaVerbete::kDefinicao};
-            if (TipografiaFonte::TiraAsterisco(lv.texto)) lv.acrescimo = true;
+            LinhaVerbete lv{&s, l, s.acrescimo, false, LinhaVerbete::kDefinicao};
+            if (TipografiaFonte::TiraAsterisco(lv.texto)) lv.acrescimo = lv.asterisco = true;
             lv.texto = TipografiaFonte::Linha(lv.texto);
             if (lv.texto.empty()) continue;
             if (SeparaLocucao(lv.texto, loc, resto))
                 lv.tipo = LinhaVerbete::kLocucao;
-            else if (!primeira && lv.texto[0] == '(')
-                // A line wholly in brackets after a sense is a note on it.
+            else if (lv.texto[0] == '(' && s.linhas.size() > 1)
+                // A bracketed line beside the definitions of its sense is a
+                // note on them ("(fem. de o)", "(Mais us. no pl.)"), not a sense.
                 lv.tipo = LinhaVerbete::kNota;
-            primeira = false;
             linhas.push_back(std::move(lv));
         }
     }
@@ -248,8 +247,11 @@ std::string GeradorHtml::Gera(const FonteVerbete& v) const {
     int numero = 0;
     size_t proxima = 0;
     std::string_view loc, resto;
+    // Labels of a sense without lines of its own head the next sense.
+    std::string pendente;
     for (const auto& s : v.sentidos) {
-        std::string cabecalho;
+        std::string cabecalho = std::move(pendente);
+        pendente.clear();
         if (!s.classe.empty()) {
             const char* id = ClassesGramaticais::EhClasseVerbal(s.classe) ? "D_N_REG" : "D_N_CG";
             cabecalho += "<span id=\"" + std::string(id) + "\">" +
@@ -259,9 +261,9 @@ std::string GeradorHtml::Gera(const FonteVerbete& v) const {
             cabecalho += "<span id=\"D_RUB\">" + Rotulo(r.texto, false) + "</span> ";
         const size_t inicio = proxima;
         while (proxima < linhas.size() && linhas[proxima].sentido == &s) ++proxima;
-        if (inicio == proxima && !cabecalho.empty()) {
-            cabecalho.pop_back();
-            h += cabecalho + "<BR>\n";
+        if (inicio == proxima) {
+            pendente = std::move(cabecalho);
+            continue;
         }
         for (size_t i = inicio; i < proxima; ++i) {
             const LinhaVerbete& l = linhas[i];
@@ -270,6 +272,7 @@ std::string GeradorHtml::Gera(const FonteVerbete& v) const {
             cabecalho.clear();
             if (l.tipo == LinhaVerbete::kLocucao) {
                 SeparaLocucao(l.texto, loc, resto);
+                if (l.asterisco) h += "<span id=\"D_ACH\">*</span> ";
                 h += "<span id=\"D_TIT_LOC\">" + Texto(loc, false) + "</span><span id=\"D_LOC\">" +
                      Texto(resto, false) + "</span><BR>\n";
                 continue;
@@ -280,6 +283,10 @@ std::string GeradorHtml::Gera(const FonteVerbete& v) const {
             if (l.acrescimo) h += "<span id=\"D_ACH\">*</span> ";
             h += "<span id=\"D_DEF\">" + Texto(l.texto, false) + "</span><BR>\n";
         }
+    }
+    if (!pendente.empty()) {
+        pendente.pop_back();
+        h += pendente + "<BR>\n";
     }
     for (const auto& e : v.etimologias)
         h += "<span id=\"D_ETM\">" + Texto(TipografiaFonte::Linha(e.texto), true) + "</span><BR>\n";

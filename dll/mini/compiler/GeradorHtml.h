@@ -42,7 +42,8 @@ private:
         enum Tipo { kDefinicao, kLocucao, kNota, kEtimologia };
         const Sentido* sentido;
         std::string texto;
-        bool acrescimo;
+        bool acrescimo;  // the sense or the line is an addition
+        bool asterisco;  // the line itself opened with the book's asterisk
         Tipo tipo;
     };
     static std::vector<LinhaVerbete> Classifica(const FonteVerbete& v);

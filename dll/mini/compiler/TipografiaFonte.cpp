@@ -18,6 +18,21 @@ bool SemTexto(char c) {
     return c == ' ' || c == '_' || c == '"' || c == ')' || static_cast<unsigned char>(c) < 0x20;
 }
 
+// True when nothing but marks stands between the start of the line, or of
+// a quotation, and the end of s: a dash there opens a speech.
+bool AbreFala(std::string_view s) {
+    size_t i = s.size();
+    while (i > 0) {
+        const char c = s[i - 1];
+        if (c == ' ' || c == '_' || static_cast<unsigned char>(c) < 0x20) {
+            --i;
+            continue;
+        }
+        return c == '"' || (c == '\xAB' && i >= 2 && s[i - 2] == '\xC2');
+    }
+    return true;
+}
+
 bool SoMarcas(std::string_view s) {
     for (size_t i = 0; i < s.size(); ++i) {
         if (SemTexto(s[i])) continue;
@@ -76,7 +91,7 @@ std::string TipografiaFonte::Travessoes(std::string_view s) {
         } else if (SoMarcas(s.substr(depois))) {
             // A dash that closes the line announces nothing: dropped.
             TiraEspacosFinais(r);
-        } else if (SoMarcas(r)) {
+        } else if (AbreFala(r)) {
             // Dialogue: the dash opens the speech.
             TiraEspacosFinais(r);
             r += kTravessao;
