@@ -91,6 +91,20 @@ std::string GeradorHtml::Italico(std::string_view trecho) const {
     return "<i>" + EscapaHtml(trecho) + "</i>";
 }
 
+std::string GeradorHtml::Termo(std::string_view termo) const {
+    // "inhanha_ e _inhanho": two references in one term, each in italics.
+    std::string r;
+    bool italico = true;
+    for (size_t ini = 0;;) {
+        const size_t fim = termo.find('_', ini);
+        const std::string_view parte = termo.substr(ini, fim == std::string_view::npos ? fim : fim - ini);
+        if (!parte.empty()) r += italico ? Italico(parte) : EscapaHtml(parte);
+        if (fim == std::string_view::npos) return r;
+        italico = !italico;
+        ini = fim + 1;
+    }
+}
+
 // End of the dotted word that starts at i ("lat."), or npos.
 size_t GeradorHtml::FimAbreviatura(std::string_view s, size_t i) {
     size_t j = i;
@@ -147,8 +161,8 @@ std::string GeradorHtml::Texto(std::string_view linha, bool linkaAbreviaturas) c
     for (const Trecho& t : TrechosLinha::Divide(linha)) {
         switch (t.tipo) {
             case Trecho::kTexto: r += Simples(t.texto, linkaAbreviaturas); break;
-            case Trecho::kItalico:
-            case Trecho::kTermo: r += Italico(t.texto); break;
+            case Trecho::kItalico: r += Italico(t.texto); break;
+            case Trecho::kTermo: r += Termo(t.texto); break;
             case Trecho::kInicioExemplo: r += "<span id=\"D_EXE\">"; break;
             case Trecho::kFimExemplo: r += "</span>"; break;
             case Trecho::kInicioCitacao:

@@ -50,6 +50,7 @@ private:
     static size_t FimAbreviatura(std::string_view s, size_t i);
 
     std::string Italico(std::string_view trecho) const;
+    std::string Termo(std::string_view termo) const;
     std::string Simples(std::string_view trecho, bool linkaAbreviaturas) const;
     std::string Link(std::string_view alvo, const std::string& rotuloHtml,
                      std::string_view dica = {}) const;

@@ -188,6 +188,34 @@ std::string TipografiaFonte::Colchetes(std::string_view s) {
                 continue;
             }
         }
+        // "[~i]", "[q~]", "hu[~]a": the tilde over a letter (ĩ, q̃, ũ).
+        if (resto.size() >= 3 && resto[0] == '[' && (resto[1] == '~' || resto.substr(2, 2) == "~]")) {
+            const size_t fim = resto.find(']');
+            if (fim != std::string_view::npos && fim <= 3) {
+                char letra = 0;
+                for (char c : resto.substr(1, fim - 1))
+                    if (c != '~') letra = c;
+                // Over "[~]" the tilde belongs to the letter before it.
+                if (letra == 0 && !r.empty() && static_cast<unsigned char>(r.back()) < 0x80) {
+                    letra = r.back();
+                    r.pop_back();
+                }
+                static constexpr std::string_view kComTil[][2] = {
+                    {"a", "\xC3\xA3"}, {"e", "\xE1\xBA\xBD"}, {"i", "\xC4\xA9"},
+                    {"o", "\xC3\xB5"}, {"u", "\xC5\xA9"},      {"n", "\xC3\xB1"}};
+                std::string_view composta;
+                for (const auto& par : kComTil)
+                    if (letra == par[0][0]) composta = par[1];
+                if (!composta.empty()) {
+                    r += composta;
+                } else {
+                    if (letra) r.push_back(letra);
+                    r += "\xCC\x83";  // combining tilde
+                }
+                i += fim + 1;
+                continue;
+            }
+        }
         if (resto.starts_with("[-a]")) {
             r += "\xC4\x81";  // ā
             i += 4;

@@ -1,7 +1,7 @@
 // The typewriter conventions of the digital source, turned into what the
 // printed book shows: "--" is a dash (or a hyphen in dates such as
 // 7--X--99), "^2" and "^{as}" are raised, "[[abexins|abexim]]" is a
-// cross-reference, "[-a]" and "[oe]" are the letters ā and œ, the
+// cross-reference, "[-a]", "[oe]" and "[~i]" are the letters ā, œ and ĩ, the
 // transcribers' notes "[**...]" go, and a line opening with "* " is a sense
 // added in this edition. Works on raw source lines, before any HTML is made;
 // raised text is wrapped in kInicioSobrescrito / kFimSobrescrito, and a
