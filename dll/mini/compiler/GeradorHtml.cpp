@@ -218,18 +218,44 @@ bool GeradorHtml::SeparaLocucao(std::string_view linha, std::string_view& locuca
     return true;
 }
 
-std::vector<GeradorHtml::LinhaVerbete> GeradorHtml::Classifica(const FonteVerbete& v) {
+bool GeradorHtml::EhRotuloDeClasse(const std::string& rotulo) const {
+    if (ClassesGramaticais::DoRotulo(rotulo) == 0) return false;
+    for (const auto& parte : ClassesGramaticais::Partes(rotulo))
+        if (!abreviaturas_.ConheceInteiro(parte)) return false;
+    return true;
+}
+
+// "_v. t._ (e der.)", "_f._ Planta": a class label in italics opening a line
+// is the line's class, as if the source had given it apart.
+void GeradorHtml::SeparaClasse(LinhaVerbete& lv) const {
+    if (lv.texto.size() < 3 || lv.texto[0] != '_') return;
+    const size_t fim = lv.texto.find('_', 1);
+    if (fim == std::string::npos || (fim + 1 < lv.texto.size() && lv.texto[fim + 1] != ' ')) return;
+    std::string rotulo = lv.texto.substr(1, fim - 1);
+    if (!EhRotuloDeClasse(rotulo)) return;
+    lv.classe = std::move(rotulo);
+    const size_t resto = lv.texto.find_first_not_of(' ', fim + 1);
+    lv.texto.erase(0, resto == std::string::npos ? lv.texto.size() : resto);
+}
+
+std::vector<GeradorHtml::LinhaVerbete> GeradorHtml::Classifica(const FonteVerbete& v) const {
     std::vector<LinhaVerbete> linhas;
     std::string_view loc, resto;
     for (const auto& s : v.sentidos) {
         for (const auto& l : s.linhas) {
-            LinhaVerbete lv{&s, l, s.acrescimo, false, LinhaVerbete::kDefinicao};
+            LinhaVerbete lv{&s, l, {}, s.acrescimo, false, LinhaVerbete::kDefinicao};
             if (TipografiaFonte::TiraAsterisco(lv.texto)) lv.acrescimo = lv.asterisco = true;
             lv.texto = TipografiaFonte::Linha(lv.texto);
             if (lv.texto.empty()) continue;
-            if (SeparaLocucao(lv.texto, loc, resto))
+            if (SeparaLocucao(lv.texto, loc, resto)) {
                 lv.tipo = LinhaVerbete::kLocucao;
-            else if (lv.texto[0] == '(' && s.linhas.size() > 1)
+                linhas.push_back(std::move(lv));
+                continue;
+            }
+            SeparaClasse(lv);
+            if (lv.texto.empty())
+                lv.tipo = LinhaVerbete::kRotulo;
+            else if (lv.texto[0] == '(' && (s.linhas.size() > 1 || !lv.classe.empty()))
                 // A bracketed line beside the definitions of its sense is a
                 // note on them ("(fem. de o)", "(Mais us. no pl.)"), not a sense.
                 lv.tipo = LinhaVerbete::kNota;
@@ -238,9 +264,15 @@ std::vector<GeradorHtml::LinhaVerbete> GeradorHtml::Classifica(const FonteVerbet
     }
     // Without an etymology of its own, the entry's last bracketed line is it.
     if (v.etimologias.empty() && !linhas.empty() && linhas.back().tipo == LinhaVerbete::kNota &&
-        linhas.back().sentido == &v.sentidos.back())
+        linhas.back().classe.empty() && linhas.back().sentido == &v.sentidos.back())
         linhas.back().tipo = LinhaVerbete::kEtimologia;
     return linhas;
+}
+
+std::string GeradorHtml::ClasseHtml(const std::string& classe) const {
+    const char* id = ClassesGramaticais::EhClasseVerbal(classe) ? "D_N_REG" : "D_N_CG";
+    return "<span id=\"" + std::string(id) + "\">" + Rotulo(TipografiaFonte::RotuloClasse(classe), true) +
+           "</span> ";
 }
 
 std::string GeradorHtml::Gera(const FonteVerbete& v) const {
@@ -266,11 +298,7 @@ std::string GeradorHtml::Gera(const FonteVerbete& v) const {
     for (const auto& s : v.sentidos) {
         std::string cabecalho = std::move(pendente);
         pendente.clear();
-        if (!s.classe.empty()) {
-            const char* id = ClassesGramaticais::EhClasseVerbal(s.classe) ? "D_N_REG" : "D_N_CG";
-            cabecalho += "<span id=\"" + std::string(id) + "\">" +
-                         Rotulo(TipografiaFonte::RotuloClasse(s.classe), true) + "</span> ";
-        }
+        if (!s.classe.empty()) cabecalho += ClasseHtml(s.classe);
         for (const auto& r : s.rotulos)
             cabecalho += "<span id=\"D_RUB\">" + Rotulo(r.texto, false) + "</span> ";
         const size_t inicio = proxima;
@@ -282,6 +310,8 @@ std::string GeradorHtml::Gera(const FonteVerbete& v) const {
         for (size_t i = inicio; i < proxima; ++i) {
             const LinhaVerbete& l = linhas[i];
             if (l.tipo == LinhaVerbete::kEtimologia) continue;
+            if (!l.classe.empty()) cabecalho += ClasseHtml(l.classe);
+            if (l.tipo == LinhaVerbete::kRotulo) continue;
             h += cabecalho;
             cabecalho.clear();
             if (l.tipo == LinhaVerbete::kLocucao) {
@@ -297,6 +327,7 @@ std::string GeradorHtml::Gera(const FonteVerbete& v) const {
             if (l.acrescimo) h += "<span id=\"D_ACH\">*</span> ";
             h += "<span id=\"D_DEF\">" + Texto(l.texto, false) + "</span><BR>\n";
         }
+        pendente = std::move(cabecalho);
     }
     if (!pendente.empty()) {
         pendente.pop_back();

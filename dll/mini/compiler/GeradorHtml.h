@@ -39,14 +39,18 @@ public:
 private:
     // A line of a sense, once the source's typing conventions are read.
     struct LinhaVerbete {
-        enum Tipo { kDefinicao, kLocucao, kNota, kEtimologia };
+        enum Tipo { kDefinicao, kLocucao, kNota, kEtimologia, kRotulo };
         const Sentido* sentido;
         std::string texto;
+        std::string classe;  // a class label the line opened with
         bool acrescimo;  // the sense or the line is an addition
         bool asterisco;  // the line itself opened with the book's asterisk
         Tipo tipo;
     };
-    static std::vector<LinhaVerbete> Classifica(const FonteVerbete& v);
+    std::vector<LinhaVerbete> Classifica(const FonteVerbete& v) const;
+    bool EhRotuloDeClasse(const std::string& rotulo) const;
+    void SeparaClasse(LinhaVerbete& lv) const;
+    std::string ClasseHtml(const std::string& classe) const;
     static size_t FimAbreviatura(std::string_view s, size_t i);
 
     std::string Italico(std::string_view trecho) const;
