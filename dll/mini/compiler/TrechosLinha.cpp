@@ -26,6 +26,14 @@ size_t PosicaoDoisPontos(std::string_view s) {
     return p != std::string_view::npos && s[p] == ':' ? p : std::string_view::npos;
 }
 
+// What may follow a run of examples in italics: the end of the sentence, a
+// bracket, a reference, "etc.".
+bool FechaExemplo(std::string_view s) {
+    for (std::string_view fim : {".", "!", "?", ";", ")", ":", ", etc.", ",etc.", " etc.", " Cf.", " (", " «"})
+        if (s.substr(0, fim.size()) == fim) return true;
+    return s.find_first_not_of(' ') == std::string_view::npos;
+}
+
 // Opens an example: at the colon of the last plain run when there is one.
 void AbreExemplo(std::vector<Trecho>& saida) {
     if (!saida.empty() && saida.back().tipo == Trecho::kTexto) {
@@ -129,14 +137,20 @@ void TrechosLinha::MarcaExemplos(std::vector<Trecho>& trechos) {
             saida.push_back(t);
             continue;
         }
-        AbreExemplo(saida);
-        saida.push_back(t);
-        while (k + 2 < trechos.size() && trechos[k + 1].tipo == Trecho::kTexto &&
-               EhSeparador(trechos[k + 1].texto) && trechos[k + 2].tipo == Trecho::kItalico) {
-            saida.push_back(trechos[k + 1]);
-            saida.push_back(trechos[k + 2]);
-            k += 2;
+        size_t fim = k;
+        while (fim + 2 < trechos.size() && trechos[fim + 1].tipo == Trecho::kTexto &&
+               EhSeparador(trechos[fim + 1].texto) && trechos[fim + 2].tipo == Trecho::kItalico)
+            fim += 2;
+        if (fim + 1 < trechos.size() && trechos[fim + 1].tipo == Trecho::kTexto &&
+            !FechaExemplo(trechos[fim + 1].texto)) {
+            // "Há duas fórmas: _Guimaraens_, usada por Camillo, e …": the
+            // sentence goes on, so the italics name words, not an example.
+            saida.push_back(t);
+            continue;
         }
+        AbreExemplo(saida);
+        for (; k <= fim; ++k) saida.push_back(trechos[k]);
+        --k;
         saida.push_back({Trecho::kFimExemplo, {}});
     }
     if (citacao) saida.push_back({Trecho::kFimExemplo, {}});
