@@ -175,7 +175,9 @@ std::string GeradorHtml::Texto(std::string_view linha, bool linkaAbreviaturas) c
 std::string GeradorHtml::Rotulo(const std::string& rotulo, bool classe) const {
     if (!classe) {
         if (!abreviaturas_.Conhece(rotulo)) return EscapaHtml(rotulo);
-        return LinkAbreviatura(rotulo);
+        // The source drops the full stop of some labels ("Bras", "Gal");
+        // the book prints it.
+        return LinkAbreviatura(rotulo.ends_with('.') ? rotulo : rotulo + ".");
     }
     // Class labels: one link per part, the joining words kept as text.
     std::string r;

@@ -120,7 +120,7 @@ TEST(GeradorHtml, LinksLabelsAndCrossReferencesAndNumbersSenses) {
     GeradorHtml g(abrev, [](std::string_view p) { return p == "casa"; });
     EXPECT_EQ(g.Rotulo("m. e adj.", true),
               "<a href=\"goto://m.\" title=\"Masculino\">m.</a> e <a href=\"goto://adj.\" title=\"Adjetivo\">adj.</a>");
-    EXPECT_EQ(g.Rotulo("Prov", false), "<a href=\"goto://Prov.\" title=\"Provincianismo\">Prov</a>");
+    EXPECT_EQ(g.Rotulo("Prov", false), "<a href=\"goto://Prov.\" title=\"Provincianismo\">Prov.</a>");
     EXPECT_EQ(g.Rotulo("Bot.", false), "Bot.");  // unknown: plain text
     EXPECT_EQ(g.Texto("ver _casa_ e _rua_ <x>", false),
               "ver <i><a href=\"goto://casa\">casa</a></i> e <i>rua</i> &lt;x&gt;");
