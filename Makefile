@@ -7,7 +7,7 @@ PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
   qt6-base-dev qt6-webengine-dev libgl-dev \
   libsqlite3-dev libpugixml-dev libbz2-dev \
   libgtest-dev libgmock-dev googletest libbenchmark-dev \
-  xvfb xauth desktop-file-utils appstream
+  xvfb xauth dict desktop-file-utils appstream
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "TabelaConjugacao.h"
+#include "servidor/ComandoServidor.h"
 #include "mini/ChaveVerbete.h"
 #include "mini/DLLMiniLexariaDB.h"
 #include "mini/ListaResultados.h"
@@ -64,6 +65,9 @@ std::string ComandoLexaria::Ajuda() {
            "  conjuga VERBO             a conjugação: o nome de cada tempo, depois pessoa e forma\n"
            "                            por linha (também de uma forma: \"tenho\" conjuga têr)\n"
            "  flexoes PALAVRA           as formas flexionadas: plural, feminino, formas do verbo\n"
+           "  servidor [--endereco 127.0.0.1] [--porta 2628]\n"
+           "                            servidor do dicionário pelo protocolo DICT (RFC 2229),\n"
+           "                            para clientes como o dict; Ctrl+C para\n"
            "\n"
            "Opções das pesquisas: --total (só a contagem), --filtro 1;9; (classes), --somar\n"
            "(soma os filtros em vez de exigir todos).\n"
@@ -89,7 +93,7 @@ std::string ComandoLexaria::HtmlParaTexto(const std::string& html) {
         }
         if (c == '&') {
             static const std::pair<std::string_view, char> refs[] = {
-                {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
+                {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&#39;", '\''}};
             bool trocou = false;
             for (auto [ref, ch] : refs) {
                 if (html.compare(i, ref.size(), ref) == 0) {
@@ -178,6 +182,18 @@ int ComandoLexaria::Flexoes(DLLMiniLexariaDB& motor, const std::string& palavra,
 
 int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ostream& saida,
                             std::ostream& erros, const std::string& caminhoBanco) {
+    // The server has options of its own, after its name.
+    {
+        std::string banco = caminhoBanco;
+        size_t i = 0;
+        if (argumentos.size() >= 2 && argumentos[0] == "--banco") {
+            banco = argumentos[1];
+            i = 2;
+        }
+        if (i < argumentos.size() && argumentos[i] == "servidor")
+            return ComandoServidor::Executa({argumentos.begin() + static_cast<std::ptrdiff_t>(i) + 1, argumentos.end()},
+                                            banco, saida, erros);
+    }
     std::vector<std::string> posicionais;
     std::string banco = caminhoBanco, filtro;
     bool html = false, soTotal = false, somar = false;

@@ -174,6 +174,16 @@ TEST_F(ConsultaE2E, VerboMostraAConjugacaoEOsModosTrocamDeModelo)
                                         QStringLiteral("cantamos"));
     EXPECT_TRUE(de_novo.contains(u"cantamos"));
     EXPECT_EQ(janela->Consulta()->Browser().ModoVisual(), 1);
+    // The reduced mode shows less: the examples ("cantar as armas…") are hidden.
+    const QString exemplos = QStringLiteral(
+        "(function(){var e=document.querySelectorAll('#AreaVerbete #D_EXE');if(!e.length)return 'nenhum';"
+        "for(var i=0;i<e.length;++i)if(getComputedStyle(e[i]).display!=='none')return 'visivel';return 'oculto';})()");
+    EXPECT_EQ(Avalia(Pagina(), exemplos).toString(), u"oculto");
+    janela->Consulta()->Browser().AlteraModelo(0);
+    for (int t = 0; t < 200 && !janela->Visor()->url().path().endsWith(u"/f1.htm"); ++t)
+        QTest::qWait(50);
+    EsperaTexto(Pagina(), kArea, QStringLiteral("D_EXE"));
+    EXPECT_EQ(Avalia(Pagina(), exemplos).toString(), u"visivel");
 }
 
 TEST_F(ConsultaE2E, UmScriptNoTextoNaoRodaNaPagina)
