@@ -93,7 +93,7 @@ std::string ComandoLexaria::HtmlParaTexto(const std::string& html) {
         }
         if (c == '&') {
             static const std::pair<std::string_view, char> refs[] = {
-                {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
+                {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&#39;", '\''}};
             bool trocou = false;
             for (auto [ref, ch] : refs) {
                 if (html.compare(i, ref.size(), ref) == 0) {

@@ -1,7 +1,9 @@
 #!/bin/sh
 # Screenshots of the real window as a new user sees it, under a virtual X
-# server: start, scrolling, a letter picked, the minimum size, maximized and
-# restored, a restart with the geometry kept, a second copy, damaged data.
+# server: start, a typed word in the three view modes with the word marked,
+# a verb with its table, Back, scrolling, a letter picked, the minimum size,
+# maximized and restored, a restart with the geometry kept, a second copy,
+# damaged data.
 #   tools/capturas.sh [PASTA_DO_PROGRAMA] [PASTA_DAS_CAPTURAS]
 # Needs Xvfb, xdotool and ImageMagick's import.
 set -eu
@@ -70,6 +72,25 @@ sleep 3.5
 captura 02-inicio
 geometria
 echo "janela: $JX,$JY ${JW}x$JH"
+
+# A word typed anywhere in the window goes to the search box; after the
+# pause its entry shows, the word marked, in each view mode.
+visual() {
+  if [ "$JW" -gt 700 ]; then set -- 432 469 505 "$1"; else set -- 420 452 484 "$1"; fi
+  eval "x=\${$4}"
+  clica $((x + 12)) $((34 + 12)) 1.5
+}
+clica 600 300 0.3
+xdotool type --delay 90 casa; sleep 1.5
+captura 02a-casa-modo1
+visual 2; captura 02b-casa-modo2
+visual 3; captura 02c-casa-modo3
+visual 1
+# A verb shows its conjugation beside the entry; Back returns to "casa".
+xdotool type --delay 90 cantar; sleep 1.5
+captura 02d-verbo-cantar
+clica $((8 + 13)) $((33 + 13)) 1.5
+captura 02e-voltar
 
 # Scrolling: three clicks on the track below the thumb, then a headword.
 for _ in 1 2 3; do clica 248 400 0.2; done

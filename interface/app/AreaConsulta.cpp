@@ -47,7 +47,6 @@ AreaConsulta::AreaConsulta(Ligacoes ligacoes)
         "QLineEdit { border: 1px solid rgb(142, 166, 184); border-radius: 3px; padding: 1px 5px;"
         " background: white; color: rgb(38, 52, 64); selection-background-color: rgb(141, 181, 211); }"
         "QLineEdit:focus { border-color: rgb(52, 82, 104); }"));
-    txtEntrada->installEventFilter(this);
 
     btBuscar = new QToolButton(m.janela);
     btBuscar->setObjectName(QStringLiteral("btBuscar"));
@@ -74,13 +73,14 @@ AreaConsulta::AreaConsulta(Ligacoes ligacoes)
 
     m_browser.Eventos.Carregado = [this] { MostraAguarde(false); };
     m_browser.Eventos.ExecComando = [this](const LinkPagina& link) { m_controlador->ComandoBrowser(link); };
+    m_historico = std::make_unique<HistoricoJanela>(m_browser, *m_controlador);
     m_browser.Eventos.HistPagina = [this](const QString& caminho) {
-        if (AoNavegarPagina)
-            AoNavegarPagina(caminho);
+        m_historico->Historico().AdicionaArquivo(QStringLiteral("Manual"), caminho);
     };
     m_browser.Eventos.Historico = [this](const QString& html) {
-        if (AoComporLista)
-            AoComporLista(html);
+        QString busca, iniciada, terminada;
+        m.lista2->getPalavraBusca(busca, iniciada, terminada);
+        m_historico->Historico().AdicionaLista(html, busca, iniciada, terminada);
     };
     // Keys typed anywhere in the window reach the routing first.
     qApp->installEventFilter(this);
@@ -189,20 +189,19 @@ void AreaConsulta::PesquisaFlexivel(const QString& palavra)
 void AreaConsulta::RegistraHistorico(const QString& palavra, qint32 id, const QString& busca, const QString& iniciada,
                                      const QString& terminada)
 {
+    m_historico->Historico().Adiciona(palavra, id, busca, iniciada, terminada);
     if (AoRegistrar)
         AoRegistrar(palavra, id, busca, iniciada, terminada);
 }
 
 void AreaConsulta::VoltaHistorico()
 {
-    if (AoVoltar)
-        AoVoltar();
+    m_historico->Historico().Anterior();
 }
 
 void AreaConsulta::AvancaHistorico()
 {
-    if (AoAvancar)
-        AoAvancar();
+    m_historico->Historico().Proximo();
 }
 
 void AreaConsulta::MostraDicaAbreviatura(const QString& texto)
@@ -270,10 +269,11 @@ bool AreaConsulta::eventFilter(QObject* objeto, QEvent* evento)
 
 bool AreaConsulta::TrataTecla(QObject* objeto, QKeyEvent* tecla)
 {
-    // Only keys meant for this window, each seen once (by the widget with
-    // the focus, not again by each parent it is passed on to).
+    // Only keys meant for this window. A key the route leaves alone is
+    // passed on to the parents and seen again, but the route depends only on
+    // the key and the focus, so it is left alone there too.
     auto* widget = qobject_cast<QWidget*>(objeto);
-    if (!widget || widget->window() != m.janela || widget != QApplication::focusWidget())
+    if (!widget || widget->window() != m.janela)
         return false;
     const Qt::KeyboardModifiers mods = tecla->modifiers();
     const bool comandos = mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);

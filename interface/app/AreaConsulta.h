@@ -7,6 +7,7 @@
 #include "CBrowser.h"
 #include "ControladorConsulta.h"
 #include "DocumentoVisor.h"
+#include "HistoricoJanela.h"
 #include "JanelaConsulta.h"
 #include "RotaTeclado.h"
 
@@ -47,6 +48,7 @@ public:
 
     CBrowser& Browser() { return m_browser; }
     ControladorConsulta& Controlador() { return *m_controlador; }
+    HistoricoJanela& Historico() { return *m_historico; }
     QLineEdit* Entrada() const { return txtEntrada; }
     VisorWeb* Visor() const { return m_documento.Visor(); }
     QLabel* TipAbreviatura() const { return picTipAbrev; }
@@ -55,14 +57,10 @@ public:
     VisorWeb* CriaVisor(QWidget* lugar);
     void Posiciona(const QRect& areaBusca, const QRect& visor);
     void DefineTempoTip(int tiques) { m_tempoTip = tiques; }
-    // Hooks the history fills in.
+    void AvancaHistorico();
+    // Every entry recorded in the history passes here too.
     std::function<void(const QString& palavra, qint32 id, const QString& busca, const QString& iniciada,
                        const QString& terminada)> AoRegistrar;
-    std::function<void()> AoVoltar;
-    std::function<void()> AoAvancar;
-    void AvancaHistorico();
-    std::function<void(const QString& caminho)> AoNavegarPagina;
-    std::function<void(const QString& html)> AoComporLista;
 
     // JanelaConsulta
     bool ListaAlfabeticaVisivel() const override;
@@ -96,6 +94,7 @@ private:
     DocumentoVisor m_documento;
     CBrowser m_browser;
     std::unique_ptr<ControladorConsulta> m_controlador;
+    std::unique_ptr<HistoricoJanela> m_historico;
     QLineEdit* txtEntrada = nullptr;
     QToolButton* btBuscar = nullptr;
     QLabel* picTipAbrev = nullptr;

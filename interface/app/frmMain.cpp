@@ -204,6 +204,13 @@ void frmMain::InicializaListas()
     ligacoes.processaEventos = [] { QCoreApplication::processEvents(); };
     m_consulta = std::make_unique<AreaConsulta>(std::move(ligacoes));
     connect(m_consulta.get(), &AreaConsulta::PaginaCarregada, this, &frmMain::PaginaCarregada);
+    HistoricoJanela& historico = m_consulta->Historico();
+    historico.AoHabilitar = [this](bool anterior, bool proximo) {
+        m_pele->Botao(QStringLiteral("btAnterior"))->setEnabled(anterior);
+        m_pele->Botao(QStringLiteral("btProximo"))->setEnabled(proximo);
+    };
+    historico.AoOcultarBotoesVerbete = [this](bool ocultar) { OcultaBotoesVerbete(ocultar); };
+    historico.Historico().InformaNavegacao();
     ControladorConsulta& controlador = m_consulta->Controlador();
     lista->Eventos.SelecionaItem = [&controlador](const QString&, qint32) { controlador.lista_SelecionaItem(); };
     lista2->Eventos.SelecionaItem = [&controlador](const QString&, qint32) { controlador.lista2_SelecionaItem(); };

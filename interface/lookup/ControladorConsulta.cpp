@@ -72,8 +72,12 @@ void ControladorConsulta::ExibeVerbete(qint32 id, QString palavra, bool registra
 
         if (registra) {
             QString busca, iniciada, terminada;
+            // A replay marks what this showing marked: the search of the
+            // results list, or the typed word and its forms.
             if (!m.janela.ListaAlfabeticaVisivel())
                 m.lista2.getPalavraBusca(busca, iniciada, terminada);
+            else
+                busca = m.browser.PalavraBuscada();
             m.janela.RegistraHistorico(palavra, id, busca, iniciada, terminada);
         }
         m.janela.ProcessaEventos();
@@ -117,11 +121,21 @@ void ControladorConsulta::ExibeVerbete(qint32 id, QString palavra, bool registra
     }
 }
 
-void ControladorConsulta::MarcaBuscaDigitada(const QString& texto)
+void ControladorConsulta::MarcaBuscaDigitada(const QString& texto, qint32 id)
 {
-    // What was typed, and each form of it, is marked in the entry it opens.
+    // What was typed, and each form of it, is marked in the entry it opens;
+    // so is the headword when the typed word reached it in another spelling
+    // (ação opening acção), but not when it only begins it.
     MotorDicionario* motor = m.motor();
-    m.browser.PalavraBusca(motor ? ExpandeFlexoes(*motor, texto) : texto, QString(), QString());
+    QString marcas = motor ? ExpandeFlexoes(*motor, texto) : texto;
+    if (motor && id >= 0) {
+        QString html;
+        const QString titulo = limpaVerbete(motor->ObtemVerbete(id, html, 0));
+        const QString chave = NormalizaPalavra(titulo);
+        if (!chave.isEmpty() && !chave.startsWith(NormalizaPalavra(texto)))
+            marcas += u' ' + titulo;
+    }
+    m.browser.PalavraBusca(marcas, QString(), QString());
 }
 
 void ControladorConsulta::LocalizaNaLista(const QString& texto)
@@ -138,6 +152,7 @@ void ControladorConsulta::LocalizaNaLista(const QString& texto)
         return;
     }
     qint32 id = motor->LocalizaPalavra(t);
+    const qint32 idInteira = id;
     // Shorter and shorter beginnings, down to two characters.
     for (qsizetype n = t.size(); id < 0 && n >= 2; --n)
         id = motor->LocalizaPalavra(t.left(n));
@@ -145,7 +160,7 @@ void ControladorConsulta::LocalizaNaLista(const QString& texto)
         m.janela.MostraAguarde(false);
         return;
     }
-    MarcaBuscaDigitada(t);
+    MarcaBuscaDigitada(t, idInteira);
     ExibeVerbete(id, QString(), true, true);
 }
 

@@ -67,7 +67,7 @@ signals:
 
 private:
     bool Atual(qint32 id) const { return m_pedido == id; }
-    void MarcaBuscaDigitada(const QString& texto);
+    void MarcaBuscaDigitada(const QString& texto, qint32 id);
 
     Partes m;
     QTimer tmrBusca;

@@ -2,7 +2,8 @@
 
 #include "MotorDicionario.h"
 
-#include <QStringList>
+#include <mini/ListaResultados.h>
+
 
 namespace {
 
@@ -27,13 +28,15 @@ QString MontaListaAlternativas(MotorDicionario& motor, const QString& titulo, qi
         return {};
     qint32 cursor = 0;
     motor.ObtemResultados(0, cursor, lista);
-    const QStringList partes = lista.split(u'|');
+    const mini::ListaResultados r = mini::LeResultados(lista.toStdString());
+    // One entry is the one shown: nothing else shares the headword.
+    if (r.itens.size() < 2)
+        return {};
     QString s = QStringLiteral("<table  border=0 cellspacing=0 cellpadding=0><tr><td><span id='vAlternativas'>");
-    for (qsizetype i = 0; i + 1 < partes.size(); i += 2) {
-        if (partes.at(i + 1).toInt() != id)
-            s += QStringLiteral("<a href='goID://") + partes.at(i + 1) + QStringLiteral("'>") + ElevaNumero(partes.at(i)) +
+    for (const mini::Resultado& item : r.itens) {
+        if (item.id != id)
+            s += QStringLiteral("<a href='goID://%1'>").arg(item.id) + ElevaNumero(QString::fromStdString(item.palavra)) +
                  QStringLiteral("</a><BR>");
     }
-    s += QStringLiteral("</span></td></tr></table>");
-    return partes.size() >= 5 ? s : QString();
+    return s + QStringLiteral("</span></td></tr></table>");
 }

@@ -36,6 +36,9 @@ void BotaoImagem::paintEvent(QPaintEvent*)
     if (m_figura.isEmpty())
         return;
     QPainter p(this);
+    // A button with nowhere to go is drawn faded (and gets no clicks).
+    if (!isEnabled())
+        p.setOpacity(0.35);
     const QPixmap figura = FiguraPele::Carrega(m_figura, devicePixelRatioF());
     p.drawPixmap(QPoint(0, 0), figura);
 }

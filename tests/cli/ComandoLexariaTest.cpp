@@ -95,4 +95,6 @@ TEST(ComandoLexaria, EntryIsTheIdAndHeadwordThenPlainText) {
     const auto html = Roda({"verbete", "#" + id, "--html"});
     EXPECT_EQ(html.linhas[0], r.linhas[0]);
     EXPECT_TRUE(html.linhas[1].starts_with("<span id=\"D_TIT\">Pedra</span>"));
+    // The page escapes the apostrophe; the plain text gives it back.
+    EXPECT_NE(Roda({"verbete", "acolá"}).saida.find("(Do lat. eccu'illac)"), std::string::npos);
 }

@@ -1,7 +1,10 @@
 // A reader's lookup in the real window: type a word, pause, read the entry
-// in its template with the side box, follow a homonym link.
+// in its template with the side box, follow a homonym link, go back and
+// forward.
 #include "AreaConsulta.h"
 #include "ArmazemMemoria.h"
+#include "BotaoImagem.h"
+#include "PeleJanela.h"
 #include "CList.h"
 #include "VisorWeb.h"
 #include "frmMain.h"
@@ -80,6 +83,13 @@ protected:
 
 TEST_F(ConsultaE2E, DigitaEsperaLeOVerbeteESegueUmHomonimo)
 {
+    BotaoImagem* anterior = janela->Pele()->Botao(QStringLiteral("btAnterior"));
+    BotaoImagem* proximo = janela->Pele()->Botao(QStringLiteral("btProximo"));
+    ASSERT_TRUE(anterior && proximo);
+    // Nowhere to go yet.
+    EXPECT_FALSE(anterior->isEnabled());
+    EXPECT_FALSE(proximo->isEnabled());
+
     QLineEdit* entrada = janela->Consulta()->Entrada();
     ASSERT_NE(entrada, nullptr);
     EXPECT_TRUE(entrada->isVisible());
@@ -120,6 +130,31 @@ TEST_F(ConsultaE2E, DigitaEsperaLeOVerbeteESegueUmHomonimo)
     EXPECT_FALSE(segunda.contains(u"goID://77670"));
     // The template stayed; no navigation to the link happened.
     EXPECT_TRUE(janela->Visor()->url().path().endsWith(u"/f1.htm"));
+
+    // Back with the window's button returns to the typed entry, Forward to
+    // the homonym.
+    EXPECT_TRUE(anterior->isEnabled());
+    EXPECT_FALSE(proximo->isEnabled());
+    QTest::mouseClick(anterior, Qt::LeftButton, {}, QPoint(8, 8));
+    EXPECT_EQ(janela->Consulta()->Controlador().Pedido(), 77669);
+    const QString volta = EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
+                                      QStringLiteral("goID://77670"));
+    EXPECT_TRUE(volta.contains(u"goID://77670")) << volta.toStdString();
+    EXPECT_FALSE(volta.contains(u"goID://77669"));
+    EXPECT_TRUE(anterior->isEnabled()); // the start page is still behind it
+    // The typed word is marked again, as when it was first shown.
+    EXPECT_EQ(EsperaTexto(Pagina(), QStringLiteral("String(document.querySelectorAll('#AreaVerbete .marcabusca').length > 0)"),
+                          QStringLiteral("true")),
+              u"true");
+    EXPECT_TRUE(proximo->isEnabled());
+
+    QTest::mouseClick(proximo, Qt::LeftButton, {}, QPoint(8, 8));
+    EXPECT_EQ(janela->Consulta()->Controlador().Pedido(), alvo);
+    const QString avanca = EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
+                                       QStringLiteral("goID://77669"));
+    EXPECT_TRUE(avanca.contains(u"goID://77669")) << avanca.toStdString();
+    EXPECT_TRUE(anterior->isEnabled());
+    EXPECT_FALSE(proximo->isEnabled());
 }
 
 TEST_F(ConsultaE2E, VerboMostraAConjugacaoEOsModosTrocamDeModelo)

@@ -1,7 +1,7 @@
 // One entry as read from the dictionary's XML, before it is ordered and
 // rendered. Definition text keeps the source's mark-up conventions: "_" opens
-// and closes italics, and a cross-reference term is wrapped in
-// kInicioTermo / kFimTermo.
+// and closes italics, a cross-reference term is wrapped in kInicioTermo /
+// kFimTermo, and a quoted example in kInicioCitacao / kFimCitacao.
 #pragma once
 
 #include <string>
@@ -11,6 +11,8 @@ namespace mini::compilador {
 
 constexpr char kInicioTermo = '\x01';
 constexpr char kFimTermo = '\x02';
+constexpr char kInicioCitacao = '\x03';
+constexpr char kFimCitacao = '\x04';
 
 struct Rotulo {
     std::string tipo;   // "style", "geo" or "dom"

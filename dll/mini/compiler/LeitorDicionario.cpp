@@ -13,8 +13,8 @@ namespace {
 
 bool EhEspaco(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-// Flattens mixed content: text as it stands, terms of cross-references
-// marked, every other element by its text.
+// Flattens mixed content: text as it stands, terms of cross-references and
+// quoted examples marked, every other element by its text.
 void Achata(const pugi::xml_node& no, std::string& saida) {
     for (pugi::xml_node filho = no.first_child(); filho; filho = filho.next_sibling()) {
         if (filho.type() == pugi::node_pcdata || filho.type() == pugi::node_cdata) {
@@ -26,6 +26,10 @@ void Achata(const pugi::xml_node& no, std::string& saida) {
                 Achata(filho, termo);
                 saida += ColapsaEspacos(termo);
                 saida += kFimTermo;
+            } else if (std::string_view(filho.name()) == "cit") {
+                saida += kInicioCitacao;
+                Achata(filho, saida);
+                saida += kFimCitacao;
             } else {
                 Achata(filho, saida);
             }

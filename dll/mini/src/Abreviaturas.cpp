@@ -129,6 +129,10 @@ std::string Abreviaturas::Expande(std::string_view rotulo) const {
     return algum ? Junta(partes) : std::string();
 }
 
+bool Abreviaturas::ConheceInteiro(std::string_view rotulo) const {
+    return Procura(Junta(Palavras(MinusculasUtf8(rotulo)))) != nullptr;
+}
+
 bool Abreviaturas::Conhece(std::string_view rotulo) const {
     const std::vector<std::string> palavras = Palavras(MinusculasUtf8(rotulo));
     if (palavras.empty()) return false;

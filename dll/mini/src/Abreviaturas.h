@@ -30,6 +30,10 @@ public:
     // True when the label, or every dotted word of it, is in the table.
     bool Conhece(std::string_view rotulo) const;
 
+    // True when the label is in the table as a whole ("n. p.", "b. lat."),
+    // not only word by word.
+    bool ConheceInteiro(std::string_view rotulo) const;
+
     size_t tamanho() const { return tabela_.size(); }
 
 private:

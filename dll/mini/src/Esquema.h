@@ -4,7 +4,7 @@
 
 namespace mini::esquema {
 
-constexpr const char* kVersaoFormato = "minilexaria-4";
+constexpr const char* kVersaoFormato = "minilexaria-5";
 
 constexpr const char* kCriaTabelas =
     "CREATE TABLE info(chave TEXT PRIMARY KEY, valor TEXT NOT NULL) WITHOUT ROWID;"

@@ -93,56 +93,149 @@
     return true;
   }
 
-  // The area's text in one string, a NUL where a boundary falls (never a
-  // letter, so no word runs across it), with every text node and the
-  // offset where it starts. Folded once, as one string, which is what
-  // keeps a long entry fast.
-  var FRONTEIRA = '\u0000';
+  // The area's text is read in one call (textContent) and searched as one
+  // folded string. The nodes are reached only where a match is: touching
+  // every node of a long entry from the script costs far more than the
+  // search itself. Each element's children and the offsets where they
+  // start are worked out once, on the way down to a match.
+  function Segmento(area) {
+    var texto = area.textContent;
+    return {
+      area: area,
+      texto: texto,
+      dobrado: DobraTexto(texto),
+      filhos: new Map(),
+      textos: document.createTreeWalker(area, NodeFilter.SHOW_TEXT),
+      todos: document.createTreeWalker(area, NodeFilter.SHOW_TEXT | NodeFilter.SHOW_ELEMENT),
+      marcas: []
+    };
+  }
 
-  function Texto(raiz) {
-    var nos = [];
-    var inicios = [];
-    var partes = [];
-    var tamanho = 0;
-    var quebrou = false;
-    function Visita(no) {
-      for (var f = no.firstChild; f; f = f.nextSibling) {
-        var tipo = f.nodeType;
-        if (tipo === 3) {
-          if (quebrou && tamanho > 0) {
-            partes.push(FRONTEIRA);
-            ++tamanho;
-          }
-          quebrou = false;
-          var d = f.data;
-          nos.push(f);
-          inicios.push(tamanho);
-          partes.push(d);
-          tamanho += d.length;
-        } else if (tipo === 1 && !IGNORADOS[f.nodeName]) {
-          var q = Quebra(f);
-          if (q) quebrou = true;
-          Visita(f);
-          if (q) quebrou = true;
-        }
-      }
+  function Filhos(seg, el) {
+    var c = seg.filhos.get(el);
+    if (c) return c;
+    c = {nos: [], inicios: []};
+    var soma = 0;
+    for (var f = el.firstChild; f; f = f.nextSibling) {
+      var tipo = f.nodeType;
+      if (tipo !== 1 && tipo !== 3) continue;
+      c.nos.push(f);
+      c.inicios.push(soma);
+      soma += tipo === 3 ? f.length : f.textContent.length;
     }
-    Visita(raiz);
-    var texto = partes.join('');
-    return {nos: nos, inicios: inicios, texto: texto, dobrado: DobraTexto(texto), marcas: []};
+    seg.filhos.set(el, c);
+    return c;
   }
 
-  function InicioPalavra(t, i) {
-    while (i > 0 && EhLetra(t, i - 1)) --i;
+  // The last index whose start is at or before k.
+  function UltimoAte(inicios, k) {
+    var lo = 0;
+    var hi = inicios.length - 1;
+    while (lo <= hi) {
+      var m = (lo + hi) >> 1;
+      if (inicios[m] <= k) lo = m + 1;
+      else hi = m - 1;
+    }
+    return hi;
+  }
+
+  // The text node holding character k of the area's text, and k's place in it.
+  function Localiza(seg, k) {
+    var el = seg.area;
+    for (;;) {
+      var c = Filhos(seg, el);
+      var i = UltimoAte(c.inicios, k);
+      if (i < 0) return null;
+      var no = c.nos[i];
+      k -= c.inicios[i];
+      if (no.nodeType === 3) return {no: no, pos: k};
+      el = no;
+    }
+  }
+
+  function Vizinho(seg, no, adiante) {
+    var w = seg.textos;
+    w.currentNode = no;
+    var x;
+    do x = adiante ? w.nextNode() : w.previousNode(); while (x && x.length === 0);
+    return x;
+  }
+
+  // Whether a boundary falls between two text nodes, a before b: an element
+  // that ends a word is left or entered on the way from one to the other.
+  function Separados(seg, a, b) {
+    for (var p = a.parentNode; p && p !== seg.area && !p.contains(b); p = p.parentNode)
+      if (Quebra(p)) return true;
+    var w = seg.todos;
+    w.currentNode = a;
+    for (var x = w.nextNode(); x && x !== b; x = w.nextNode())
+      if (x.nodeType === 1 && Quebra(x)) return true;
+    return false;
+  }
+
+  function Ignorado(seg, no) {
+    for (var p = no.parentNode; p && p !== seg.area; p = p.parentNode)
+      if (IGNORADOS[p.nodeName]) return true;
+    return false;
+  }
+
+  // Where the word around offset i begins: letters to the left, not past a
+  // boundary.
+  function InicioPalavra(seg, i) {
+    var t = seg.texto;
+    if (i === 0 || !EhLetra(t, i - 1)) return i;
+    var l = Localiza(seg, i);
+    var no = l.no;
+    var pos = l.pos;
+    while (i > 0 && EhLetra(t, i - 1)) {
+      if (pos === 0) {
+        var antes = Vizinho(seg, no, false);
+        if (!antes || Separados(seg, antes, no)) break;
+        no = antes;
+        pos = antes.length;
+      }
+      --i;
+      --pos;
+    }
     return i;
   }
 
-  function FimPalavra(t, i) {
-    while (i < t.length && EhLetra(t, i)) ++i;
+  // Where the word around offset i (just past a character) ends.
+  function FimPalavra(seg, i) {
+    var t = seg.texto;
+    if (i >= t.length || !EhLetra(t, i)) return i;
+    var l = Localiza(seg, i - 1);
+    var no = l.no;
+    var pos = l.pos + 1;
+    while (i < t.length && EhLetra(t, i)) {
+      if (pos === no.length) {
+        var depois = Vizinho(seg, no, true);
+        if (!depois || Separados(seg, no, depois)) break;
+        no = depois;
+        pos = 0;
+      }
+      ++i;
+      ++pos;
+    }
     return i;
+  }
+
+  // A match lies in one field: no boundary between its first and last
+  // characters, and nothing of it inside a script or a style.
+  function NumCampo(seg, ini, fim) {
+    var a = Localiza(seg, ini);
+    var b = Localiza(seg, fim - 1);
+    if (!a || !b || Ignorado(seg, a.no)) return false;
+    for (var no = a.no; no !== b.no; ) {
+      var x = Vizinho(seg, no, true);
+      if (!x || Separados(seg, no, x)) return false;
+      no = x;
+    }
+    return true;
   }
 
   function Ocorrencias(seg, agulha, visita) {
+    if (agulha === '') return;
     var p = seg.dobrado.indexOf(agulha);
     while (p >= 0) {
       visita(p, p + agulha.length);
@@ -165,10 +258,12 @@
         termos.push({agulha: DobraTexto(w), chave: chave});
       }
     }
+    var t = seg.texto;
     termos.forEach(function (termo) {
       Ocorrencias(seg, termo.agulha, function (ini, fim) {
-        var palavra = seg.texto.slice(InicioPalavra(seg.texto, ini), FimPalavra(seg.texto, fim));
-        if (ChaveBusca(palavra).toUpperCase() === termo.chave) seg.marcas.push([ini, fim]);
+        var palavra = t.slice(InicioPalavra(seg, ini), FimPalavra(seg, fim));
+        if (ChaveBusca(palavra).toUpperCase() === termo.chave && NumCampo(seg, ini, fim))
+          seg.marcas.push([ini, fim]);
       });
     });
   }
@@ -178,21 +273,21 @@
     var inicioMaiusc = iniciada.toUpperCase();
     var fimMaiusc = terminada.toUpperCase();
     var busca = iniciada !== '' ? iniciada : terminada;
-    var agulha = DobraTexto(busca);
     var t = seg.texto;
-    Ocorrencias(seg, agulha, function (ini, fim) {
-      var iniPalavra = InicioPalavra(t, ini);
-      var fimPalavra = FimPalavra(t, fim);
+    Ocorrencias(seg, DobraTexto(busca), function (ini, fim) {
       var achado = t.slice(ini, fim).toUpperCase();
+      var marca = null;
       if (iniciada !== '' && terminada === '') {
-        if (iniPalavra === ini && achado === inicioMaiusc) seg.marcas.push([ini, fim]);
+        if (achado === inicioMaiusc && InicioPalavra(seg, ini) === ini) marca = [ini, fim];
       } else if (iniciada === '') {
-        if (fimPalavra === fim && achado === fimMaiusc) seg.marcas.push([ini, fim]);
+        if (achado === fimMaiusc && FimPalavra(seg, fim) === fim) marca = [ini, fim];
       } else {
+        var iniPalavra = InicioPalavra(seg, ini);
+        var fimPalavra = FimPalavra(seg, fim);
         var palavra = t.slice(iniPalavra, fimPalavra).toUpperCase();
-        if (palavra.startsWith(inicioMaiusc) && palavra.endsWith(fimMaiusc))
-          seg.marcas.push([iniPalavra, fimPalavra]);
+        if (palavra.startsWith(inicioMaiusc) && palavra.endsWith(fimMaiusc)) marca = [iniPalavra, fimPalavra];
       }
+      if (marca && NumCampo(seg, marca[0], marca[1])) seg.marcas.push(marca);
     });
   }
 
@@ -205,50 +300,42 @@
     span.style.color = texto;
   }
 
-  // The last node that starts before offset b.
-  function UltimoAntes(inicios, b) {
-    var lo = 0;
-    var hi = inicios.length - 1;
-    while (lo <= hi) {
-      var m = (lo + hi) >> 1;
-      if (inicios[m] < b) lo = m + 1;
-      else hi = m - 1;
-    }
-    return hi;
+  function Envolve(no, de, para, fundo, texto) {
+    var meio = de > 0 ? no.splitText(de) : no;
+    if (para - de < meio.length) meio.splitText(para - de);
+    var span = document.createElement('span');
+    span.className = CLASSE;
+    Pinta(span, fundo, texto);
+    meio.parentNode.insertBefore(span, meio);
+    span.appendChild(meio);
   }
 
   // Wraps each mark's text in a span; a mark over several nodes gets one
-  // span per node. Marks go from the end so earlier offsets stay valid.
+  // span per node. The nodes are all found first; then marks go from the
+  // end, so a split never moves the text an earlier mark points at.
   function Aplica(seg, fundo, texto) {
     var marcas = seg.marcas.sort(function (a, b) { return a[0] - b[0] || b[1] - a[1]; });
-    var aceitas = [];
+    var trechos = [];
     var ate = -1;
     for (var i = 0; i < marcas.length; ++i) {
-      if (marcas[i][0] >= ate) {
-        aceitas.push(marcas[i]);
-        ate = marcas[i][1];
+      if (marcas[i][0] < ate) continue;
+      ate = marcas[i][1];
+      var a = Localiza(seg, marcas[i][0]);
+      var b = Localiza(seg, marcas[i][1] - 1);
+      var partes = [];
+      for (var no = a.no, de = a.pos; ; no = Vizinho(seg, no, true), de = 0) {
+        if (no === b.no) {
+          partes.push([no, de, b.pos + 1]);
+          break;
+        }
+        partes.push([no, de, no.length]);
       }
+      trechos.push(partes);
     }
-    for (var k = aceitas.length - 1; k >= 0; --k) {
-      var a = aceitas[k][0];
-      var b = aceitas[k][1];
-      for (var n = UltimoAntes(seg.inicios, b); n >= 0; --n) {
-        var ini = seg.inicios[n];
-        var fim = ini + seg.nos[n].data.length;
-        if (fim <= a) break;   // the nodes before it end earlier still
-        var de = Math.max(a, ini) - ini;
-        var para = Math.min(b, fim) - ini;
-        var no = seg.nos[n];
-        var meio = de > 0 ? no.splitText(de) : no;
-        if (para - de < meio.data.length) meio.splitText(para - de);
-        var span = document.createElement('span');
-        span.className = CLASSE;
-        Pinta(span, fundo, texto);
-        meio.parentNode.insertBefore(span, meio);
-        span.appendChild(meio);
-      }
-    }
-    return aceitas.length;
+    for (var k = trechos.length - 1; k >= 0; --k)
+      for (var j = trechos[k].length - 1; j >= 0; --j)
+        Envolve(trechos[k][j][0], trechos[k][j][1], trechos[k][j][2], fundo, texto);
+    return trechos.length;
   }
 
   function Area() {
@@ -284,7 +371,7 @@
     if (iniciada === '' && terminada === '' && palavras.length === 0) return 0;
     var fundo = Cor(corFundo, '#FFFF00');
     var texto = Cor(corTexto, '#000000');
-    var seg = Texto(area);
+    var seg = Segmento(area);
     if (iniciada === '' && terminada === '') MarcaPalavras(seg, palavras);
     else MarcaPartes(seg, iniciada, terminada);
     return seg.marcas.length ? Aplica(seg, fundo, texto) : 0;

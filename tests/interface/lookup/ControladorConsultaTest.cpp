@@ -75,6 +75,18 @@ TEST_F(Consulta, PalavraDesconhecidaAbreOMaiorComecoConhecido)
     EXPECT_EQ(B().HtmlConteudo(), antes);
 }
 
+TEST_F(Consulta, OutraGrafiaMarcaOVerbeteEUmComecoNao)
+{
+    // Typed in today's spelling, the 1913 headword it opens is marked too.
+    C().LocalizaNaLista(QStringLiteral("ação"));
+    const QStringList marcadas = B().PalavraBuscada().split(u' ');
+    EXPECT_TRUE(marcadas.contains(u"ação"));
+    EXPECT_TRUE(marcadas.contains(u"acção")) << B().PalavraBuscada().toStdString();
+    // A beginning that opens a longer headword marks only itself.
+    C().LocalizaNaLista(QStringLiteral("casamen"));
+    EXPECT_FALSE(B().PalavraBuscada().split(u' ').contains(u"casamento")) << B().PalavraBuscada().toStdString();
+}
+
 TEST_F(Consulta, UmPedidoMaisNovoTomaOLugarDoAnterior)
 {
     // While the first request lets events run, a second one starts.

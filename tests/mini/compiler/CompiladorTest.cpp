@@ -7,7 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <sstream>
 
+#include "../ArquivoCasos.h"
+#include "../VerificaHtml.h"
 #include "ClassesGramaticais.h"
 #include "CompiladorDicionario.h"
 #include "GeradorHtml.h"
@@ -115,13 +119,13 @@ TEST(GeradorHtml, LinksLabelsAndCrossReferencesAndNumbersSenses) {
     abrev.Define({{"m.", "Masculino"}, {"adj.", "Adjetivo"}, {"lat.", "Latim"}, {"Prov.", "Provincianismo"}});
     GeradorHtml g(abrev, [](std::string_view p) { return p == "casa"; });
     EXPECT_EQ(g.Rotulo("m. e adj.", true),
-              "<a href=\"goto://m.\">m.</a> e <a href=\"goto://adj.\">adj.</a>");
-    EXPECT_EQ(g.Rotulo("Prov", false), "<a href=\"goto://Prov.\">Prov</a>");
+              "<a href=\"goto://m.\" title=\"Masculino\">m.</a> e <a href=\"goto://adj.\" title=\"Adjetivo\">adj.</a>");
+    EXPECT_EQ(g.Rotulo("Prov", false), "<a href=\"goto://Prov.\" title=\"Provincianismo\">Prov.</a>");
     EXPECT_EQ(g.Rotulo("Bot.", false), "Bot.");  // unknown: plain text
     EXPECT_EQ(g.Texto("ver _casa_ e _rua_ <x>", false),
               "ver <i><a href=\"goto://casa\">casa</a></i> e <i>rua</i> &lt;x&gt;");
     EXPECT_EQ(g.Texto("(Do lat. _casa_)", true),
-              "(Do <a href=\"goto://lat.\">lat.</a> <i><a href=\"goto://casa\">casa</a></i>)");
+              "(Do <a href=\"goto://lat.\" title=\"Latim\">lat.</a> <i><a href=\"goto://casa\">casa</a></i>)");
 
     std::string_view loc, resto;
     EXPECT_TRUE(GeradorHtml::SeparaLocucao("_Pedra angular_, base.", loc, resto));
@@ -133,11 +137,65 @@ TEST(GeradorHtml, LinksLabelsAndCrossReferencesAndNumbersSenses) {
     FonteVerbete v = Verbete("m.");
     v.homonimo = 3;
     const std::string um = g.Gera(v);
-    EXPECT_TRUE(um.starts_with("<span id=\"D_TIT\">Teste</span><span id=\"D_SUP_TIT\">3</span>")) << um;
+    EXPECT_TRUE(um.starts_with("<span id=\"D_TIT\">Teste<span id=\"D_SUP_TIT\"><sup>3</sup></span></span>")) << um;
     EXPECT_EQ(um.find("D_N_NUM"), std::string::npos);
     v.sentidos[0].linhas.push_back("Outra.");
     const std::string dois = g.Gera(v);
     EXPECT_NE(dois.find("<span id=\"D_N_NUM\">2.</span> <span id=\"D_DEF\">Outra.</span>"), std::string::npos);
+}
+
+namespace {
+
+// "\\n" in the expected texts stands for the line break of the page.
+std::string ComQuebras(std::string s) {
+    for (size_t p; (p = s.find("\\n")) != std::string::npos;) s.replace(p, 2, "\n");
+    return s;
+}
+
+}  // namespace
+
+TEST(GeradorHtml, SourcePiecesGiveTheirPages) {
+    std::vector<std::pair<std::string, std::string>> tabela;
+    std::string erro;
+    ASSERT_TRUE(mini::Abreviaturas::LeArquivo(MINI_TEST_ABREVIATURAS, tabela, erro)) << erro;
+    mini::Abreviaturas abrev;
+    abrev.Define(tabela);
+    const auto registros = casos::Registros("gerador-html.txt");
+    EXPECT_GE(registros.size(), 25u);
+    for (const auto& r : registros) {
+        SCOPED_TRACE("gerador-html.txt:" + std::to_string(r.linha) + " " + r.Campo("caso"));
+        std::string xml = "<dic>";
+        for (auto [a, b] = r.campos.equal_range("xml"); a != b; ++a) xml += a->second + "\n";
+        xml += "</dic>";
+        std::set<std::string, std::less<>> verbetes;
+        std::istringstream palavras(r.Campo("verbetes"));
+        for (std::string p; palavras >> p;) verbetes.insert(p);
+        GeradorHtml g(abrev, [&](std::string_view p) { return verbetes.count(p) > 0; });
+
+        std::vector<FonteVerbete> v;
+        ASSERT_TRUE(LeitorDicionario::Analisa(xml, "T.xml.bz2", v, erro)) << erro;
+        ASSERT_EQ(v.size(), 1u);
+        const std::string html = g.Gera(v[0]);
+        EXPECT_EQ(verifica::Problema(html), "") << html;
+        for (auto [a, b] = r.campos.equal_range("contem"); a != b; ++a)
+            EXPECT_NE(html.find(ComQuebras(a->second)), std::string::npos) << a->second << "\n" << html;
+        for (auto [a, b] = r.campos.equal_range("ausente"); a != b; ++a)
+            EXPECT_EQ(html.find(ComQuebras(a->second)), std::string::npos) << a->second << "\n" << html;
+    }
+}
+
+// The checker that walks the whole dictionary must see each kind of fault.
+TEST(VerificaHtml, FindsEachKindOfFault) {
+    const auto linhas = casos::Tabela("html-defeituoso.tsv");
+    EXPECT_GE(linhas.size(), 12u);
+    for (const auto& [n, campos] : linhas) {
+        ASSERT_EQ(campos.size(), 2u) << "html-defeituoso.tsv:" << n;
+        const std::string problema = verifica::Problema(ComQuebras(campos[1]));
+        if (campos[0] == "bom")
+            EXPECT_EQ(problema, "") << "html-defeituoso.tsv:" << n;
+        else
+            EXPECT_TRUE(problema.starts_with(campos[0])) << "html-defeituoso.tsv:" << n << ": " << problema;
+    }
 }
 
 TEST(IndiceTexto, HyphenatedWordsGiveTheWholeAndTheParts) {
