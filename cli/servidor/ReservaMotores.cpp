@@ -78,3 +78,8 @@ size_t ReservaMotores::abertos() const {
     std::lock_guard<std::mutex> trava(mutex_);
     return todos_.size();
 }
+
+size_t ReservaMotores::esperando() const {
+    std::lock_guard<std::mutex> trava(mutex_);
+    return fila_.size();
+}

@@ -48,6 +48,8 @@ public:
     Emprestimo Empresta();
 
     size_t abertos() const;
+    // Requests waiting for an engine now.
+    size_t esperando() const;
 
 private:
     void Devolve(DLLMiniLexariaDB* motor);

@@ -182,7 +182,8 @@ std::string SessaoDict::Estado() const {
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - contexto_.inicio).count();
     return "conexões abertas: " + std::to_string(contexto_.conexoes.load()) +
            "; pedidos atendidos: " + std::to_string(contexto_.pedidos.load()) +
-           "; motores abertos: " + std::to_string(contexto_.motores.abertos()) + "; no ar há " +
+           "; motores abertos: " + std::to_string(contexto_.motores.abertos()) +
+           "; pedidos à espera de um motor: " + std::to_string(contexto_.motores.esperando()) + "; no ar há " +
            std::to_string(segundos) + " s";
 }
 
