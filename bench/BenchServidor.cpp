@@ -112,10 +112,10 @@ void Pergunta(benchmark::State& state, const std::string& comando) {
 }
 
 void BM_ServidorDefine(benchmark::State& state) { Pergunta(state, "DEFINE minilexaria casa\r\n"); }
-BENCHMARK(BM_ServidorDefine)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ServidorDefine)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_ServidorMatchPrefixoDes(benchmark::State& state) { Pergunta(state, "MATCH minilexaria prefix des\r\n"); }
-BENCHMARK(BM_ServidorMatchPrefixoDes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ServidorMatchPrefixoDes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // The reply made by a session alone, with no socket: the server's own work.
 void Sessao(benchmark::State& state, const std::string& comando) {

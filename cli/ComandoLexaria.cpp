@@ -79,13 +79,19 @@ std::string ComandoLexaria::Ajuda() {
 
 std::string ComandoLexaria::HtmlParaTexto(const std::string& html) {
     std::string r;
+    r.reserve(html.size());
     size_t i = 0;
     while (i < html.size()) {
+        // Plain text up to the next tag, reference or line break goes in at once.
+        const size_t especial = std::min(html.find_first_of("<&\n", i), html.size());
+        r.append(html, i, especial - i);
+        i = especial;
+        if (i >= html.size()) break;
         const char c = html[i];
         if (c == '<') {
             size_t fim = html.find('>', i);
             if (fim == std::string::npos) break;
-            std::string nome = html.substr(i + 1, std::min<size_t>(2, fim - i - 1));
+            const std::string_view nome = std::string_view(html).substr(i + 1, std::min<size_t>(2, fim - i - 1));
             if ((nome == "BR" || nome == "br") && (fim - i - 1 == 2 || html[i + 3] == ' ' || html[i + 3] == '/'))
                 r += '\n';
             i = fim + 1;
@@ -109,7 +115,8 @@ std::string ComandoLexaria::HtmlParaTexto(const std::string& html) {
         ++i;
     }
     while (!r.empty() && r.back() == '\n') r.pop_back();
-    return r + "\n";
+    r += '\n';
+    return r;
 }
 
 int ComandoLexaria::Lista(DLLMiniLexariaDB& motor, int total, bool soTotal, std::ostream& saida,

@@ -27,41 +27,47 @@ bool ReservaMotores::Abre() {
 
 ReservaMotores::Emprestimo ReservaMotores::Empresta() {
     std::unique_lock<std::mutex> trava(mutex_);
-    const uint64_t senha = proximaSenha_++;
-    while (true) {
-        livre_.wait(trava, [&] {
-            return senha == senhaAtendida_ && (!livres_.empty() || todos_.size() + abrindo_ < limite_);
-        });
-        if (!livres_.empty()) break;
+    // A free engine, unless others are waiting for one.
+    auto livre = [this]() -> DLLMiniLexariaDB* {
+        if (!fila_.empty() || livres_.empty()) return nullptr;
+        DLLMiniLexariaDB* motor = livres_.back();
+        livres_.pop_back();
+        return motor;
+    };
+    if (DLLMiniLexariaDB* motor = livre()) return Emprestimo(*this, motor);
+    if (todos_.size() + abrindo_ < limite_) {
         // Every engine is busy and there is room for one more: open it
         // without holding the lock, since opening reads the database.
         ++abrindo_;
         trava.unlock();
-        auto motor = Novo();
+        auto novo = Novo();
         trava.lock();
         --abrindo_;
-        if (motor) {
-            livres_.push_back(motor.get());
-            todos_.push_back(std::move(motor));
-        } else {
-            // Could not open another: make do with those there are.
-            limite_ = todos_.size() + abrindo_;
+        if (novo) {
+            DLLMiniLexariaDB* motor = novo.get();
+            todos_.push_back(std::move(novo));
+            return Emprestimo(*this, motor);
         }
+        // Could not open another: make do with those there are.
+        limite_ = todos_.size() + abrindo_;
+        if (DLLMiniLexariaDB* motor = livre()) return Emprestimo(*this, motor);
     }
-    DLLMiniLexariaDB* motor = livres_.back();
-    livres_.pop_back();
-    ++senhaAtendida_;
-    trava.unlock();
-    livre_.notify_all();
-    return Emprestimo(*this, motor);
+    Espera espera;
+    fila_.push_back(&espera);
+    espera.vez.wait(trava, [&] { return espera.motor != nullptr; });
+    return Emprestimo(*this, espera.motor);
 }
 
 void ReservaMotores::Devolve(DLLMiniLexariaDB* motor) {
-    {
-        std::lock_guard<std::mutex> trava(mutex_);
+    std::lock_guard<std::mutex> trava(mutex_);
+    if (fila_.empty()) {
         livres_.push_back(motor);
+        return;
     }
-    livre_.notify_all();
+    Espera* primeiro = fila_.front();
+    fila_.pop_front();
+    primeiro->motor = motor;
+    primeiro->vez.notify_one();
 }
 
 ReservaMotores::Emprestimo::~Emprestimo() {
@@ -71,4 +77,9 @@ ReservaMotores::Emprestimo::~Emprestimo() {
 size_t ReservaMotores::abertos() const {
     std::lock_guard<std::mutex> trava(mutex_);
     return todos_.size();
+}
+
+size_t ReservaMotores::esperando() const {
+    std::lock_guard<std::mutex> trava(mutex_);
+    return fila_.size();
 }

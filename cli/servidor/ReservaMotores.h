@@ -8,6 +8,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -47,18 +48,25 @@ public:
     Emprestimo Empresta();
 
     size_t abertos() const;
+    // Requests waiting for an engine now.
+    size_t esperando() const;
 
 private:
     void Devolve(DLLMiniLexariaDB* motor);
     std::unique_ptr<DLLMiniLexariaDB> Novo() const;
 
     const std::string caminho_;
+    // A request waiting for an engine; a returned engine is handed to the
+    // first in line, and only that thread is woken.
+    struct Espera {
+        std::condition_variable vez;
+        DLLMiniLexariaDB* motor = nullptr;
+    };
+
     mutable std::mutex mutex_;
-    std::condition_variable livre_;
     std::vector<std::unique_ptr<DLLMiniLexariaDB>> todos_;
     std::vector<DLLMiniLexariaDB*> livres_;
-    uint64_t proximaSenha_ = 0;   // ticket of the next request to arrive
-    uint64_t senhaAtendida_ = 0;  // ticket of the next request to be served
-    size_t abrindo_ = 0;          // engines being opened outside the lock
-    size_t limite_;               // engines that may be open
+    std::deque<Espera*> fila_;
+    size_t abrindo_ = 0;  // engines being opened outside the lock
+    size_t limite_;       // engines that may be open
 };

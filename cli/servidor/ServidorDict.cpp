@@ -38,6 +38,16 @@ void Prazo(int fd, int opcao, int segundos) {
     setsockopt(fd, SOL_SOCKET, opcao, &t, sizeof t);
 }
 
+// The reasons a bind fails in practice, in the user's language.
+std::string Motivo(int erro) {
+    switch (erro) {
+        case EADDRINUSE: return "a porta já está em uso";
+        case EACCES: return "sem permissão (portas abaixo de 1024 pedem privilégio)";
+        case EADDRNOTAVAIL: return "o endereço não pertence a esta máquina";
+        default: return std::strerror(erro);
+    }
+}
+
 std::string NomeDaMaquina() {
     char nome[256] = {};
     if (gethostname(nome, sizeof nome - 1) != 0 || nome[0] == '\0') return "localhost";
@@ -109,7 +119,7 @@ bool ServidorDict::Escuta() {
         if (bind(fd, a->ai_addr, a->ai_addrlen) == 0 && listen(fd, SOMAXCONN) == 0) {
             escuta_ = fd;
         } else {
-            erro_ = "não foi possível escutar em " + opcoes_.endereco + ":" + porta + ": " + std::strerror(errno);
+            erro_ = "não foi possível escutar em " + opcoes_.endereco + ":" + porta + ": " + Motivo(errno);
             close(fd);
         }
     }

@@ -68,7 +68,7 @@ std::string SessaoDict::Responde(std::string_view linha) {
         for (size_t i = 1; i < p.size(); ++i) cliente_ += (i > 1 ? " " : "") + p[i];
         return Linha(kOk);
     }
-    if (comando == "STATUS") return p.size() == 1 ? Linha(Estado()) : Linha(kParametros);
+    if (comando == "STATUS") return p.size() == 1 ? Linha("210 " + Estado()) : Linha(kParametros);
     if (comando == "HELP") return p.size() == 1 ? Ajuda() : Linha(kParametros);
     if (comando == "QUIT") {
         if (p.size() != 1) return Linha(kParametros);
@@ -180,13 +180,15 @@ std::string SessaoDict::Ajuda() const {
 std::string SessaoDict::Estado() const {
     const auto segundos =
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - contexto_.inicio).count();
-    return "210 estado: " + std::to_string(contexto_.conexoes.load()) + " conexões abertas, " +
-           std::to_string(contexto_.pedidos.load()) + " pedidos atendidos, " + std::to_string(contexto_.motores.abertos()) +
-           " motores abertos, no ar há " + std::to_string(segundos) + " s";
+    return "conexões abertas: " + std::to_string(contexto_.conexoes.load()) +
+           "; pedidos atendidos: " + std::to_string(contexto_.pedidos.load()) +
+           "; motores abertos: " + std::to_string(contexto_.motores.abertos()) +
+           "; pedidos à espera de um motor: " + std::to_string(contexto_.motores.esperando()) + "; no ar há " +
+           std::to_string(segundos) + " s";
 }
 
 std::string SessaoDict::SobreServidor() const {
     return "Minilexária " MINI_VERSAO ", servidor do dicionário\n"
            "Base: " + std::string(kBase) + " (" + contexto_.descricao + "), " + std::to_string(contexto_.indice.tamanho()) +
-           " verbetes.\n" + Estado().substr(4) + ".\n";
+           " verbetes.\n" + "Estado: " + Estado() + ".\n";
 }

@@ -35,6 +35,7 @@ private:
     std::string Procura(const std::vector<std::string>& p);
     std::string Mostra(const std::vector<std::string>& p);
     std::string Ajuda() const;
+    // The counters STATUS and SHOW SERVER report.
     std::string Estado() const;
     std::string SobreServidor() const;
     static bool BaseValida(const std::string& base);
