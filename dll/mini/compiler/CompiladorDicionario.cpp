@@ -10,10 +10,12 @@
 #include "ClassesGramaticais.h"
 #include "Esquema.h"
 #include "GeradorHtml.h"
+#include "GrafiaModerna.h"
 #include "GravadorBanco.h"
 #include "IndiceFlexoes.h"
 #include "IndiceTexto.h"
 #include "LeitorDicionario.h"
+#include "TabelaGrafias.h"
 #include "TabelaTextos.h"
 #include "mini/Normaliza.h"
 
@@ -29,6 +31,20 @@ struct Ordenado {
     std::string exibida;  // lower case, proper names keep their capital
     bool maiuscula;
 };
+
+// The line under the title that gives today's spelling.
+std::string ComGrafiaAtual(std::string html, const std::vector<std::string>& formas) {
+    if (formas.empty()) return html;
+    std::string linha = "<span id=\"D_GRAFIA\">Grafia atual: ";
+    for (size_t i = 0; i < formas.size(); ++i)
+        linha += (i ? ", " : "") + std::string("<span class=\"grafiaatual\">") + formas[i] + "</span>";
+    linha += "</span><BR>\n";
+    const size_t fimTitulo = html.find("<BR>\n");
+    html.insert(fimTitulo == std::string::npos ? html.size() : fimTitulo + 5, linha);
+    return html;
+}
+
+std::string SemHomonimo(const std::string& p) { return p.substr(0, p.find("\u00A0")); }
 
 bool TemMaiuscula(std::string_view s) {
     for (char32_t c : DecodificaUtf8(s))
@@ -105,6 +121,32 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         }
         return flexoes.Finaliza();
     });
+    // Today's spelling of every headword.
+    std::vector<std::string> palavrasGrafia;
+    for (size_t id = 0; id < n; ++id)
+        if (GrafiaModerna::Derivavel(SemHomonimo(palavras[id]))) palavrasGrafia.push_back(SemHomonimo(palavras[id]));
+    std::sort(palavrasGrafia.begin(), palavrasGrafia.end());
+    palavrasGrafia.erase(std::unique(palavrasGrafia.begin(), palavrasGrafia.end()), palavrasGrafia.end());
+    TabelaGrafias grafias;
+    if (!grafias.Prepara(palavrasGrafia, opcoes.hunspellBrasil, opcoes.hunspellPortugal,
+                         opcoes.cacheGrafia, erro))
+        return false;
+    std::vector<std::string> modernas(n);
+    std::vector<std::pair<std::string, uint32_t>> chavesModernas;
+    size_t comGrafia = 0;
+    for (size_t id = 0; id < n; ++id) {
+        const auto& formas = grafias.De(SemHomonimo(palavras[id]));
+        for (const auto& f : formas) {
+            modernas[id] += (modernas[id].empty() ? "" : "|") + f;
+            chavesModernas.emplace_back(ChaveDobrada(f), static_cast<uint32_t>(id));
+        }
+        comGrafia += !formas.empty();
+    }
+    std::sort(chavesModernas.begin(), chavesModernas.end());
+    chavesModernas.erase(std::unique(chavesModernas.begin(), chavesModernas.end()), chavesModernas.end());
+    avisa("grafia atual" + std::string(grafias.DoCache() ? " (do cache)" : "") + ": " +
+          std::to_string(comGrafia) + " verbetes");
+
     std::vector<uint32_t> ordemOrto(n);
     std::iota(ordemOrto.begin(), ordemOrto.end(), 0u);
     std::stable_sort(ordemOrto.begin(), ordemOrto.end(),
@@ -121,7 +163,7 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     IndiceTexto indice;
     for (size_t id = 0; ok && id < n; ++id) {
         const FonteVerbete& f = *ordem[id].fonte;
-        ok = banco.Verbete(static_cast<int32_t>(id), gerador.Gera(f));
+        ok = banco.Verbete(static_cast<int32_t>(id), ComGrafiaAtual(gerador.Gera(f), grafias.De(SemHomonimo(palavras[id]))));
         for (const auto& s : f.sentidos)
             for (const auto& l : s.linhas) indice.Adiciona(static_cast<uint32_t>(id), l);
         for (const auto& e : f.etimologias) indice.Adiciona(static_cast<uint32_t>(id), e.texto);
@@ -133,6 +175,17 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
          banco.Tabela(esquema::kOrtograficas, TabelaTextos::Empacota(ortograficas)) &&
          banco.Tabela(esquema::kOrdemOrtografica, EmpacotaU32(ordemOrto)) &&
          banco.Tabela(esquema::kClasses, classes);
+    {
+        std::vector<std::string> chaves;
+        std::vector<uint32_t> ids;
+        for (auto& [k, id] : chavesModernas) {
+            chaves.push_back(k);
+            ids.push_back(id);
+        }
+        ok = ok && banco.Tabela(esquema::kModernas, TabelaTextos::Empacota(modernas)) &&
+             banco.Tabela(esquema::kChavesModernas, TabelaTextos::Empacota(chaves)) &&
+             banco.Tabela(esquema::kIdsModernos, EmpacotaU32(ids));
+    }
     for (size_t i = 0; ok && i < tabelaAbrev.size(); ++i)
         ok = banco.Abreviatura(tabelaAbrev[i].first, tabelaAbrev[i].second);
 

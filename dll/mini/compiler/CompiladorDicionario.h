@@ -12,6 +12,12 @@ struct OpcoesCompilacao {
     std::string pastaDados;
     std::string arquivoAbreviaturas;
     std::string saida;
+    // Hunspell dictionaries (paths without ".aff") for today's spelling; no
+    // Brazilian one means no modern spellings.
+    std::string hunspellBrasil;
+    std::string hunspellPortugal;
+    // Where the derived spellings are kept between builds; empty: no cache.
+    std::string cacheGrafia;
 };
 
 class CompiladorDicionario {

@@ -4,7 +4,7 @@
 
 namespace mini::esquema {
 
-constexpr const char* kVersaoFormato = "minilexaria-4";
+constexpr const char* kVersaoFormato = "minilexaria-5";
 
 constexpr const char* kCriaTabelas =
     "CREATE TABLE info(chave TEXT PRIMARY KEY, valor TEXT NOT NULL) WITHOUT ROWID;"
@@ -23,6 +23,9 @@ constexpr const char* kDobradas = "dobradas";          // folded keys, by id (so
 constexpr const char* kOrtograficas = "ortograficas";  // spelling-bridge keys, by id
 constexpr const char* kOrdemOrtografica = "ordem_ortografica";  // ids sorted by that key
 constexpr const char* kClasses = "classes";            // 16-bit class bits per id
+constexpr const char* kModernas = "modernas";          // today's spellings by id, "a|b" or ""
+constexpr const char* kChavesModernas = "chaves_modernas";  // their folded keys, sorted
+constexpr const char* kIdsModernos = "ids_modernos";   // the id of each of those keys
 
 // Class bits: engine filter id minus 9.
 constexpr int kPrimeiroFiltro = 9;
