@@ -104,7 +104,6 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         palavras[id] = o.exibida;
         if (o.fonte->homonimo > 0) palavras[id] += "\u00A0" + std::to_string(o.fonte->homonimo);
         dobradas[id] = o.dobrada;
-        ortograficas[id] = ChaveOrtografica(o.dobrada);
         const uint16_t bits = ClassesGramaticais::DoVerbete(*o.fonte);
         classes.push_back(static_cast<char>(bits & 0xFF));
         classes.push_back(static_cast<char>(bits >> 8));
@@ -121,8 +120,17 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         }
         return flexoes.Finaliza();
     });
-    // Today's spelling of every headword.
+    // The words of the text, then today's spelling of them and of every headword.
+    IndiceTexto indice;
+    for (size_t id = 0; id < n; ++id) {
+        const FonteVerbete& f = *ordem[id].fonte;
+        for (const auto& s : f.sentidos)
+            for (const auto& l : s.linhas) indice.Adiciona(static_cast<uint32_t>(id), l);
+        for (const auto& e : f.etimologias) indice.Adiciona(static_cast<uint32_t>(id), e.texto);
+    }
     std::vector<std::string> palavrasGrafia;
+    for (auto& p : indice.PalavrasVistas())
+        if (GrafiaModerna::Derivavel(p)) palavrasGrafia.push_back(std::move(p));
     for (size_t id = 0; id < n; ++id)
         if (GrafiaModerna::Derivavel(SemHomonimo(palavras[id]))) palavrasGrafia.push_back(SemHomonimo(palavras[id]));
     std::sort(palavrasGrafia.begin(), palavrasGrafia.end());
@@ -141,6 +149,12 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
             chavesModernas.emplace_back(ChaveDobrada(f), static_cast<uint32_t>(id));
         }
         comGrafia += !formas.empty();
+        // A word of today, or one whose modern form is known, needs no guess:
+        // the fold would only join it to other words ("pacto" and "pato").
+        const std::string semNumero = SemHomonimo(palavras[id]);
+        const bool dobra = !GrafiaModerna::Derivavel(semNumero) || grafias.SemGrafiaAtual(semNumero) ||
+                           opcoes.hunspellBrasil.empty();
+        ortograficas[id] = dobra ? ChaveOrtografica(dobradas[id]) : dobradas[id];
     }
     std::sort(chavesModernas.begin(), chavesModernas.end());
     chavesModernas.erase(std::unique(chavesModernas.begin(), chavesModernas.end()), chavesModernas.end());
@@ -160,14 +174,9 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     GeradorHtml gerador(abreviaturas, [&](std::string_view p) {
         return chavesVerbetes.count(ChaveDobrada(p)) > 0;
     });
-    IndiceTexto indice;
-    for (size_t id = 0; ok && id < n; ++id) {
-        const FonteVerbete& f = *ordem[id].fonte;
-        ok = banco.Verbete(static_cast<int32_t>(id), ComGrafiaAtual(gerador.Gera(f), grafias.De(SemHomonimo(palavras[id]))));
-        for (const auto& s : f.sentidos)
-            for (const auto& l : s.linhas) indice.Adiciona(static_cast<uint32_t>(id), l);
-        for (const auto& e : f.etimologias) indice.Adiciona(static_cast<uint32_t>(id), e.texto);
-    }
+    for (size_t id = 0; ok && id < n; ++id)
+        ok = banco.Verbete(static_cast<int32_t>(id),
+                           ComGrafiaAtual(gerador.Gera(*ordem[id].fonte), grafias.De(SemHomonimo(palavras[id]))));
     avisa("verbetes gravados");
 
     ok = ok && banco.Tabela(esquema::kPalavras, TabelaTextos::Empacota(palavras)) &&
@@ -189,7 +198,13 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     for (size_t i = 0; ok && i < tabelaAbrev.size(); ++i)
         ok = banco.Abreviatura(tabelaAbrev[i].first, tabelaAbrev[i].second);
 
-    auto vocabulario = indice.Finaliza();
+    // A text word is found as written, as today's spelling of it, and, when it
+    // is not of today and has no modern form, by the rule fold.
+    auto vocabulario = indice.Finaliza([&grafias](const std::string& p) {
+        std::vector<std::string> outras = grafias.De(p);
+        if (grafias.SemGrafiaAtual(p)) outras.push_back(ChaveOrtografica(ChaveDobrada(p)));
+        return outras;
+    });
     for (size_t i = 0; ok && i < vocabulario.size(); ++i)
         ok = banco.Vocabulario(vocabulario[i].first, InverteUtf8(vocabulario[i].first),
                                vocabulario[i].second);

@@ -91,7 +91,8 @@ std::u32string GrafiaModerna::Procura(const std::u32string& palavra, const Crite
         // expanded, so the first accepted one is the cheapest.
         if (custo > 0) {
             for (const auto& c : niveis[custo]) {
-                if (RegrasGrafia::Tonica(c) != tonica) continue;
+                // A single letter is a letter's name, never a word's new spelling.
+                if (c.size() < 2 || RegrasGrafia::Tonica(c) != tonica) continue;
                 if (++consultas > kMaximoConsultas) return {};
                 if (aceita(c)) return c;
             }
@@ -124,6 +125,14 @@ std::u32string GrafiaModerna::PorPartes(const std::u32string& palavra) {
         ini = fim + 1;
     }
     return r;
+}
+
+bool GrafiaModerna::DeHoje(const std::string& palavra) {
+    if (!Derivavel(palavra)) return false;
+    std::u32string u = DecodificaUtf8(palavra);
+    maiuscula_ = EhMaiuscula(u[0]);
+    if (maiuscula_) u[0] = Minuscula(u[0]);
+    return Brasil(u);
 }
 
 std::vector<std::string> GrafiaModerna::Deriva(const std::string& palavra) {

@@ -24,6 +24,9 @@ public:
     // empty when the word is of today or when no candidate fits.
     std::vector<std::string> Deriva(const std::string& palavra);
 
+    // Whether the Brazilian list takes the word as it stands.
+    bool DeHoje(const std::string& palavra);
+
     // Whether the word can be looked at: lower-case letters, with hyphens
     // between them; a name may start with a capital.
     static bool Derivavel(const std::string& palavra);

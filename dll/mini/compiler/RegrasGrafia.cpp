@@ -13,6 +13,7 @@ enum Condicao : unsigned {
     kAntesAOU = 8,    // before a, o, u or a consonant
     kEntreVogais = 16,
     kAposVogal = 32,
+    kAntesConsoante = 64,
 };
 
 struct Regra {
@@ -72,7 +73,7 @@ constexpr Regra kRegras[] = {
     {U"ss", U"ç", 2, kQualquer},
     {U"ç", U"ss", 2, kQualquer},
     {U"ç", U"s", 2, kQualquer},
-    {U"x", U"s", 2, kAntesAOU},
+    {U"x", U"s", 2, kAntesConsoante},
     {U"ea", U"eia", 2, kFim},
     // The same joining written without a hyphen: "ultrasensível", "contraregra".
     {U"s", U"ss", 2, kEntreVogais},
@@ -131,6 +132,7 @@ bool Vale(const Regra& r, const std::u32string& p, size_t i) {
                                                     RegrasGrafia::BaseVogal(prox) == U'o' ||
                                                     RegrasGrafia::BaseVogal(prox) == U'u')))
         return false;
+    if ((r.condicao & kAntesConsoante) && !EhConsoante(prox)) return false;
     if ((r.condicao & (kEntreVogais | kAposVogal)) && (i == 0 || !RegrasGrafia::EhVogal(p[i - 1])))
         return false;
     if ((r.condicao & kEntreVogais) && !RegrasGrafia::EhVogal(prox)) return false;

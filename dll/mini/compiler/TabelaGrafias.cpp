@@ -14,7 +14,7 @@ namespace mini::compilador {
 namespace {
 
 // Change it whenever the rules change, so old caches are not trusted.
-constexpr const char* kVersaoRegras = "grafia-1";
+constexpr const char* kVersaoRegras = "grafia-3";
 constexpr const char* kCabecalho = "# grafias ";
 
 void Mistura(uint64_t& h, std::string_view s) {
@@ -51,6 +51,11 @@ const std::vector<std::string>& TabelaGrafias::De(const std::string& palavra) co
     static const std::vector<std::string> vazio;
     auto it = mapa_.find(palavra);
     return it == mapa_.end() ? vazio : it->second;
+}
+
+bool TabelaGrafias::SemGrafiaAtual(const std::string& palavra) const {
+    auto it = mapa_.find(palavra);
+    return it != mapa_.end() && it->second.empty();
 }
 
 bool TabelaGrafias::LeCache(const std::string& arquivo, uint64_t hash) {
@@ -132,7 +137,9 @@ bool TabelaGrafias::Prepara(const std::vector<std::string>& palavras, const std:
             GrafiaModerna grafia(brasil, portugal.get());
             for (size_t i = t; i < palavras.size(); i += nucleos) {
                 auto formas = grafia.Deriva(palavras[i]);
-                if (!formas.empty()) parciais[t].emplace(palavras[i], std::move(formas));
+                // Kept with no form: the words that are not of today.
+                if (!formas.empty() || !grafia.DeHoje(palavras[i]))
+                    parciais[t].emplace(palavras[i], std::move(formas));
             }
         });
     }

@@ -23,6 +23,9 @@ public:
 
     // Empty when the word is of today or has no known modern form.
     const std::vector<std::string>& De(const std::string& palavra) const;
+    // A word that is not of today and has no modern form found: only the
+    // rule fold can still bring it near what a reader types.
+    bool SemGrafiaAtual(const std::string& palavra) const;
     const Mapa& mapa() const { return mapa_; }
     bool DoCache() const { return doCache_; }
 

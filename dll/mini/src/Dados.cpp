@@ -1,5 +1,6 @@
 #include "Dados.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "Esquema.h"
@@ -31,6 +32,13 @@ std::string_view Coluna(sqlite3_stmt* st, int i) {
     int n = sqlite3_column_bytes(st, i);
     if (!p || n <= 0) return {};
     return {static_cast<const char*>(p), static_cast<size_t>(n)};
+}
+
+// Ids of a list must name entries and come in increasing order.
+bool IdsValidos(const std::vector<uint32_t>& ids, int32_t total) {
+    for (size_t i = 0; i < ids.size(); ++i)
+        if (ids[i] >= static_cast<uint32_t>(total) || (i > 0 && ids[i] <= ids[i - 1])) return false;
+    return true;
 }
 
 }  // namespace
@@ -79,11 +87,24 @@ bool Dados::Abre(const std::string& caminho) {
     palavras_ = {};
     dobradas_ = {};
     ortograficas_ = {};
+    modernas_ = {};
+    chavesModernas_ = {};
+    idsModernos_.clear();
     classes_.clear();
     ordemOrtografica_.clear();
     info_.clear();
     abreviaturas_.clear();
-    if (caminho.empty() || !ArquivoCompleto(caminho)) return false;
+    erro_.clear();
+    // A FIFO or a device would block the first read for ever.
+    std::error_code ec;
+    if (caminho.empty() || !std::filesystem::is_regular_file(caminho, ec)) {
+        erro_ = "o banco de dados não é um arquivo comum: " + caminho;
+        return false;
+    }
+    if (!ArquivoCompleto(caminho)) {
+        erro_ = "banco de dados incompleto ou de outro formato: " + caminho;
+        return false;
+    }
 
     // Read-only and immutable: the file never changes under a running engine,
     // so SQLite can skip locking.
@@ -107,6 +128,7 @@ bool Dados::Abre(const std::string& caminho) {
 
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db_, "SELECT chave, valor FROM info", -1, &st, nullptr) != SQLITE_OK) {
+        erro_ = std::string("banco de dados ilegível: ") + sqlite3_errmsg(db_);
         Fecha();
         return false;
     }
@@ -114,6 +136,7 @@ bool Dados::Abre(const std::string& caminho) {
         info_.emplace_back(std::string(Coluna(st, 0)), std::string(Coluna(st, 1)));
     sqlite3_finalize(st);
     if (Informacao("formato") != esquema::kVersaoFormato) {
+        erro_ = "banco de dados de outra versão (" + Informacao("formato") + ")";
         Fecha();
         return false;
     }
@@ -123,6 +146,9 @@ bool Dados::Abre(const std::string& caminho) {
     ok = ok && LeBlob(esquema::kDobradas, blob) && dobradas_.Carrega(std::move(blob));
     ok = ok && LeBlob(esquema::kOrtograficas, blob) && ortograficas_.Carrega(std::move(blob));
     ok = ok && LeBlob(esquema::kOrdemOrtografica, blob) && DesempacotaU32(blob, ordemOrtografica_);
+    ok = ok && LeBlob(esquema::kModernas, blob) && modernas_.Carrega(std::move(blob));
+    ok = ok && LeBlob(esquema::kChavesModernas, blob) && chavesModernas_.Carrega(std::move(blob));
+    ok = ok && LeBlob(esquema::kIdsModernos, blob) && DesempacotaU32(blob, idsModernos_);
     ok = ok && LeBlob(esquema::kClasses, blob) && blob.size() % 2 == 0;
     if (ok) {
         classes_.resize(blob.size() / 2);
@@ -132,8 +158,10 @@ bool Dados::Abre(const std::string& caminho) {
     }
     const size_t n = palavras_.tamanho();
     ok = ok && n > 0 && dobradas_.tamanho() == n && ortograficas_.tamanho() == n &&
-         classes_.size() == n && ordemOrtografica_.size() == n;
+         classes_.size() == n && ordemOrtografica_.size() == n && modernas_.tamanho() == n &&
+         chavesModernas_.tamanho() == idsModernos_.size();
     for (size_t i = 0; ok && i < n; ++i) ok = ordemOrtografica_[i] < n;
+    for (size_t i = 0; ok && i < idsModernos_.size(); ++i) ok = idsModernos_[i] < n;
 
     if (ok && sqlite3_prepare_v2(db_, "SELECT rotulo, expansao FROM abreviatura", -1, &st,
                                  nullptr) == SQLITE_OK) {
@@ -161,6 +189,7 @@ bool Dados::Abre(const std::string& caminho) {
          sqlite3_prepare_v3(db_, "SELECT ids FROM flexao WHERE chave = ?", -1,
                             SQLITE_PREPARE_PERSISTENT, &stFlexao_, nullptr) == SQLITE_OK;
     if (!ok) {
+        erro_ = std::string("banco de dados danificado: ") + (db_ ? sqlite3_errmsg(db_) : "");
         Fecha();
         palavras_ = {};
         return false;
@@ -175,16 +204,26 @@ const std::string& Dados::Informacao(const std::string& chave) const {
     return vazio;
 }
 
+void Dados::Falha(const std::string& oque, int codigo) {
+    if (!erro_.empty()) return;  // the first failure tells most
+    erro_ = "erro de leitura do banco de dados (" + oque + ")";
+    if (codigo != SQLITE_OK && codigo != SQLITE_ROW && codigo != SQLITE_DONE)
+        erro_ += ": " + std::string(sqlite3_errstr(codigo));
+}
+
 bool Dados::Html(int32_t id, std::string& html) {
     html.clear();
     if (!stHtml_ || !Valido(id)) return false;
     sqlite3_reset(stHtml_);
     sqlite3_bind_int64(stHtml_, 1, id);
     bool ok = false;
-    if (sqlite3_step(stHtml_) == SQLITE_ROW) {
+    const int rc = sqlite3_step(stHtml_);
+    if (rc == SQLITE_ROW) {
         html.assign(Coluna(stHtml_, 0));
-        ok = true;
+        ok = !html.empty();
     }
+    // Every id has a page: a missing or empty one is damage.
+    if (!ok) Falha("verbete " + std::to_string(id), rc);
     sqlite3_reset(stHtml_);
     return ok;
 }
@@ -194,7 +233,15 @@ std::vector<uint32_t> Dados::IdsDaChave(sqlite3_stmt* st, std::string_view chave
     if (!st) return ids;
     sqlite3_reset(st);
     sqlite3_bind_text(st, 1, chave.data(), static_cast<int>(chave.size()), SQLITE_STATIC);
-    if (sqlite3_step(st) == SQLITE_ROW) DesempacotaU32(Coluna(st, 0), ids);
+    const int rc = sqlite3_step(st);
+    if (rc == SQLITE_ROW) {
+        if (!DesempacotaU32(Coluna(st, 0), ids) || !IdsValidos(ids, total())) {
+            ids.clear();
+            Falha("lista de ids danificada", SQLITE_OK);
+        }
+    } else if (rc != SQLITE_DONE) {
+        Falha("índice", rc);
+    }
     sqlite3_reset(st);
     sqlite3_clear_bindings(st);
     return ids;
@@ -219,7 +266,16 @@ void Dados::PercorrePrefixo(std::string_view prefixo, bool inversa,
     sqlite3_reset(st);
     sqlite3_bind_text(st, 1, prefixo.data(), static_cast<int>(prefixo.size()), SQLITE_STATIC);
     sqlite3_bind_text(st, 2, fim.data(), static_cast<int>(fim.size()), SQLITE_STATIC);
-    while (sqlite3_step(st) == SQLITE_ROW) visita(Coluna(st, 0), Coluna(st, 1));
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        const std::string_view ids = Coluna(st, 1);
+        if (ids.size() % 4 != 0) {
+            Falha("lista de ids danificada", SQLITE_OK);
+            break;
+        }
+        visita(Coluna(st, 0), ids);
+    }
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW) Falha("índice do texto", rc);
     sqlite3_reset(st);
     sqlite3_clear_bindings(st);
 }

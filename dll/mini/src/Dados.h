@@ -29,12 +29,23 @@ public:
     std::string_view Palavra(int32_t id) const { return palavras_[static_cast<size_t>(id)]; }
     std::string_view Dobrada(int32_t id) const { return dobradas_[static_cast<size_t>(id)]; }
     std::string_view Ortografica(int32_t id) const { return ortograficas_[static_cast<size_t>(id)]; }
+    // Today's spellings of an entry ("a|b"), empty when it is spelled as today.
+    std::string_view Modernas(int32_t id) const { return modernas_[static_cast<size_t>(id)]; }
+    // Folded keys of those spellings, sorted, each with the id it belongs to.
+    const TabelaTextos& ChavesModernas() const { return chavesModernas_; }
+    const std::vector<uint32_t>& IdsModernos() const { return idsModernos_; }
     uint16_t Classes(int32_t id) const { return classes_[static_cast<size_t>(id)]; }
     const std::vector<uint32_t>& OrdemOrtografica() const { return ordemOrtografica_; }
     const std::string& Informacao(const std::string& chave) const;
     const std::vector<std::pair<std::string, std::string>>& Abreviaturas() const {
         return abreviaturas_;
     }
+
+    // What went wrong in the last reads: "" while every read went well. A
+    // read that fails (a damaged page, an unreadable row) is an error, never
+    // "nothing found".
+    const std::string& Erro() const { return erro_; }
+    void LimpaErro() { erro_.clear(); }
 
     bool Html(int32_t id, std::string& html);
 
@@ -49,7 +60,9 @@ public:
 
 private:
     // The ids blob of one key of a (chave -> ids) table, unpacked.
-    static std::vector<uint32_t> IdsDaChave(sqlite3_stmt* st, std::string_view chave);
+    std::vector<uint32_t> IdsDaChave(sqlite3_stmt* st, std::string_view chave);
+    // Records a failed read, with SQLite's own words when it has some.
+    void Falha(const std::string& oque, int codigo);
     void Fecha();
     bool LeBlob(const char* nome, std::string& destino);
 
@@ -59,11 +72,13 @@ private:
     sqlite3_stmt* stPrefixo_ = nullptr;
     sqlite3_stmt* stPrefixoInverso_ = nullptr;
     sqlite3_stmt* stFlexao_ = nullptr;
-    TabelaTextos palavras_, dobradas_, ortograficas_;
+    TabelaTextos palavras_, dobradas_, ortograficas_, modernas_, chavesModernas_;
+    std::vector<uint32_t> idsModernos_;
     std::vector<uint16_t> classes_;
     std::vector<uint32_t> ordemOrtografica_;
     std::vector<std::pair<std::string, std::string>> info_;
     std::vector<std::pair<std::string, std::string>> abreviaturas_;
+    std::string erro_;
 };
 
 // Smallest text greater than every text that starts with the prefix; empty

@@ -143,7 +143,10 @@ TEST(GeradorHtml, LinksLabelsAndCrossReferencesAndNumbersSenses) {
 TEST(IndiceTexto, HyphenatedWordsGiveTheWholeAndTheParts) {
     EXPECT_EQ(IndiceTexto::Palavras("Guarda-chuva, d'água; 1913 -x"),
               (std::vector<std::string>{"Guarda-chuva", "Guarda", "chuva", "d'água", "d", "água", "1913", "x"}));
-    EXPECT_EQ(IndiceTexto::Chave("Pharmácia"), IndiceTexto::Chave("farmacia"));
+    // A word is filed under its own spelling: accents and case aside, 1913's
+    // "pharmácia" is not today's "farmácia" (the index adds that key itself).
+    EXPECT_EQ(IndiceTexto::Chave("Pharmácia"), IndiceTexto::Chave("pharmacia"));
+    EXPECT_NE(IndiceTexto::Chave("Pharmácia"), IndiceTexto::Chave("farmacia"));
 }
 
 TEST(CompiladorDicionario, SameInputGivesTheSameBytes) {
