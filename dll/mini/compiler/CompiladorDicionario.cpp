@@ -137,7 +137,7 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     palavrasGrafia.erase(std::unique(palavrasGrafia.begin(), palavrasGrafia.end()), palavrasGrafia.end());
     TabelaGrafias grafias;
     if (!grafias.Prepara(palavrasGrafia, opcoes.hunspellBrasil, opcoes.hunspellPortugal,
-                         opcoes.cacheGrafia, erro))
+                         opcoes.palavrasAtuais, opcoes.cacheGrafia, erro))
         return false;
     std::vector<std::string> modernas(n);
     std::vector<std::pair<std::string, uint32_t>> chavesModernas;

@@ -16,6 +16,8 @@ struct OpcoesCompilacao {
     // Brazilian one means no modern spellings.
     std::string hunspellBrasil;
     std::string hunspellPortugal;
+    // Words of today the Brazilian list lacks (a file, one a line); may be empty.
+    std::string palavrasAtuais;
     // Where the derived spellings are kept between builds; empty: no cache.
     std::string cacheGrafia;
 };

@@ -143,6 +143,16 @@ std::vector<std::string> GrafiaModerna::Deriva(const std::string& palavra) {
     if (maiuscula_) u[0] = Minuscula(u[0]);
     auto ambos = [this](const std::u32string& c) { return Brasil(c) && Portugal(c); };
     if (Brasil(u)) {
+        // Each part is a word, but since 1990 the prefix is joined to it:
+        // "anti-semita" is "antissemita" when the list has that word.
+        if (const size_t h = u.find(U'-'); h != std::u32string::npos && h + 1 < u.size()) {
+            std::u32string junta = u.substr(0, h);
+            const char32_t seguinte = u[h + 1];
+            if ((seguinte == U'r' || seguinte == U's') && RegrasGrafia::EhVogal(u[h - 1])) junta += seguinte;
+            junta += u.substr(h + 1);
+            if (RegrasGrafia::JuntaHifen(u, h) && Brasil(junta)) r.push_back(CodificaUtf8(Escrita(junta)));
+            return r;
+        }
         // Brazil still accepts "excepção"; Portugal has dropped the c since.
         if (portugal_ && TemConsoanteMuda(u) && !Portugal(u)) {
             const std::u32string c = Procura(u, ambos);

@@ -1,5 +1,6 @@
 #include "RegrasGrafia.h"
 
+#include <algorithm>
 #include <array>
 
 namespace mini::compilador {
@@ -14,7 +15,19 @@ enum Condicao : unsigned {
     kEntreVogais = 16,
     kAposVogal = 32,
     kAntesConsoante = 64,
+    kAposPrefixo = 128,  // right after a prefix of those joined since 1990
 };
+
+// Prefixes that take a doubled r or s when joined to a word ("contrarregra").
+constexpr std::u32string_view kPrefixos[] = {
+    U"anti", U"arqui", U"auto", U"contra", U"extra", U"infra", U"intra", U"macro", U"micro",
+    U"mini", U"multi", U"neo", U"poli", U"proto", U"pseudo", U"retro", U"semi", U"supra",
+    U"tele", U"ultra", U"mono", U"entre", U"sobre", U"foto", U"hidro", U"electro", U"eletro"};
+
+// The unstressed pronouns a hyphen ties to a verb: "prega-lhe" stays so.
+constexpr std::u32string_view kCliticos[] = {
+    U"me", U"te", U"se", U"lhe", U"lhes", U"o", U"a", U"os", U"as", U"lo", U"la", U"los",
+    U"las", U"no", U"na", U"nos", U"nas", U"vos", U"mo", U"ma", U"to", U"ta", U"lho", U"lha"};
 
 struct Regra {
     std::u32string_view de, para;
@@ -65,8 +78,8 @@ constexpr Regra kRegras[] = {
     {U"ez", U"ês", 1, kFim},
     {U"h", U"", 1, kEntreVogais},
     {U"h", U"", 2, kInicio},
-    {U"z", U"s", 2, kQualquer},
-    {U"s", U"z", 2, kQualquer},
+    {U"z", U"s", 2, kEntreVogais},
+    {U"s", U"z", 2, kEntreVogais},
     {U"k", U"c", 2, kQualquer},
     {U"k", U"qu", 2, kQualquer},
     {U"w", U"v", 2, kQualquer},
@@ -76,8 +89,8 @@ constexpr Regra kRegras[] = {
     {U"x", U"s", 2, kAntesConsoante},
     {U"ea", U"eia", 2, kFim},
     // The same joining written without a hyphen: "ultrasensível", "contraregra".
-    {U"s", U"ss", 2, kEntreVogais},
-    {U"r", U"rr", 2, kEntreVogais},
+    {U"s", U"ss", 2, kEntreVogais | kAposPrefixo},
+    {U"r", U"rr", 2, kEntreVogais | kAposPrefixo},
     {U"x", U"ch", 3, kQualquer},
     {U"i", U"e", 3, kFim},
     // Accents: dropped, or acute and circumflex swapped, cheaply; added dearly.
@@ -136,7 +149,13 @@ bool Vale(const Regra& r, const std::u32string& p, size_t i) {
     if ((r.condicao & (kEntreVogais | kAposVogal)) && (i == 0 || !RegrasGrafia::EhVogal(p[i - 1])))
         return false;
     if ((r.condicao & kEntreVogais) && !RegrasGrafia::EhVogal(prox)) return false;
-    return true;
+    if (r.condicao & kAposPrefixo) {
+        const std::u32string_view antes = std::u32string_view(p).substr(0, i);
+        if (std::none_of(std::begin(kPrefixos), std::end(kPrefixos),
+                         [&](std::u32string_view x) { return antes == x; }))
+            return false;
+    }
+    return r.de.front() != U'-' || RegrasGrafia::JuntaHifen(p, i);
 }
 
 }  // namespace
@@ -152,6 +171,13 @@ char32_t RegrasGrafia::BaseVogal(char32_t c) {
         case U'u': case U'ú': case U'ü': case U'ù': return U'u';
         default: return 0;
     }
+}
+
+bool RegrasGrafia::JuntaHifen(const std::u32string& p, size_t i) {
+    const size_t ini = i + 1, fim = std::min(p.find(U'-', ini), p.size());
+    const std::u32string_view depois = std::u32string_view(p).substr(ini, fim - ini);
+    return std::none_of(std::begin(kCliticos), std::end(kCliticos),
+                        [&](std::u32string_view x) { return depois == x; });
 }
 
 void RegrasGrafia::Vizinhos(const std::u32string& p,

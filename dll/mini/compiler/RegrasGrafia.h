@@ -26,6 +26,9 @@ public:
         return Tonica(a) == Tonica(b);
     }
 
+    // Whether the hyphen at i may go: never before a pronoun ("prega-lhe").
+    static bool JuntaHifen(const std::u32string& palavra, size_t i);
+
     static bool EhVogal(char32_t c);
     static char32_t BaseVogal(char32_t c);
 };

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <thread>
+#include <unordered_set>
 
 #include "GrafiaModerna.h"
 #include "VerificadorHunspell.h"
@@ -14,7 +15,7 @@ namespace mini::compilador {
 namespace {
 
 // Change it whenever the rules change, so old caches are not trusted.
-constexpr const char* kVersaoRegras = "grafia-3";
+constexpr const char* kVersaoRegras = "grafia-5";
 constexpr const char* kCabecalho = "# grafias ";
 
 void Mistura(uint64_t& h, std::string_view s) {
@@ -31,6 +32,18 @@ std::string Hex(uint64_t v) {
     std::snprintf(b, sizeof b, "%016llx", static_cast<unsigned long long>(v));
     return b;
 }
+
+// The Brazilian list and the words of today it lacks.
+class ListaComExtras : public VerificadorOrtografico {
+public:
+    ListaComExtras(VerificadorOrtografico& lista, const std::unordered_set<std::string>& extras)
+        : lista_(lista), extras_(extras) {}
+    bool Aceita(const std::string& p) override { return extras_.count(p) > 0 || lista_.Aceita(p); }
+
+private:
+    VerificadorOrtografico& lista_;
+    const std::unordered_set<std::string>& extras_;
+};
 
 }  // namespace
 
@@ -103,8 +116,8 @@ void TabelaGrafias::GravaCache(const std::string& arquivo, uint64_t hash) const 
 }
 
 bool TabelaGrafias::Prepara(const std::vector<std::string>& palavras, const std::string& baseBrasil,
-                            const std::string& basePortugal, const std::string& arquivoCache,
-                            std::string& erro) {
+                            const std::string& basePortugal, const std::string& arquivoExtra,
+                            const std::string& arquivoCache, std::string& erro) {
     mapa_.clear();
     doCache_ = false;
     for (const auto& base : {baseBrasil, basePortugal}) {
@@ -114,7 +127,17 @@ bool TabelaGrafias::Prepara(const std::vector<std::string>& palavras, const std:
         }
     }
     if (baseBrasil.empty()) return true;
-    std::vector<std::string> arquivos{baseBrasil + ".aff", baseBrasil + ".dic"};
+    std::unordered_set<std::string> extras;
+    if (!arquivoExtra.empty()) {
+        std::ifstream f(arquivoExtra);
+        if (!f) {
+            erro = "não foi possível ler " + arquivoExtra;
+            return false;
+        }
+        for (std::string l; std::getline(f, l);)
+            if (!l.empty() && l[0] != '#') extras.insert(l);
+    }
+    std::vector<std::string> arquivos{baseBrasil + ".aff", baseBrasil + ".dic", arquivoExtra};
     if (!basePortugal.empty()) {
         arquivos.push_back(basePortugal + ".aff");
         arquivos.push_back(basePortugal + ".dic");
@@ -131,9 +154,15 @@ bool TabelaGrafias::Prepara(const std::vector<std::string>& palavras, const std:
     std::vector<std::thread> trabalhadores;
     for (unsigned t = 0; t < nucleos; ++t) {
         trabalhadores.emplace_back([&, t] {
-            VerificadorHunspell brasil(baseBrasil);
-            std::unique_ptr<VerificadorHunspell> portugal;
-            if (!basePortugal.empty()) portugal = std::make_unique<VerificadorHunspell>(basePortugal);
+            VerificadorHunspell hunspell(baseBrasil);
+            ListaComExtras brasil(hunspell, extras);
+            // Words of today are so on both sides of the ocean.
+            std::unique_ptr<VerificadorHunspell> hunspellPt;
+            std::unique_ptr<ListaComExtras> portugal;
+            if (!basePortugal.empty()) {
+                hunspellPt = std::make_unique<VerificadorHunspell>(basePortugal);
+                portugal = std::make_unique<ListaComExtras>(*hunspellPt, extras);
+            }
             GrafiaModerna grafia(brasil, portugal.get());
             for (size_t i = t; i < palavras.size(); i += nucleos) {
                 auto formas = grafia.Deriva(palavras[i]);

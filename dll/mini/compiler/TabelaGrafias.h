@@ -18,8 +18,10 @@ public:
     // dictionaries at baseBrasil / basePortugal (paths without ".aff"), or
     // reads them from the cache file when its hash matches. An empty cache
     // path means no cache. False with a message when a dictionary is missing.
+    // arquivoExtra (may be empty) lists words of today the Brazilian list lacks.
     bool Prepara(const std::vector<std::string>& palavras, const std::string& baseBrasil,
-                 const std::string& basePortugal, const std::string& arquivoCache, std::string& erro);
+                 const std::string& basePortugal, const std::string& arquivoExtra,
+                 const std::string& arquivoCache, std::string& erro);
 
     // Empty when the word is of today or has no known modern form.
     const std::vector<std::string>& De(const std::string& palavra) const;

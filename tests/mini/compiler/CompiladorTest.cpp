@@ -154,7 +154,8 @@ TEST(CompiladorDicionario, SameInputGivesTheSameBytes) {
     std::string erro;
     std::vector<std::string> mensagens;
     ASSERT_TRUE(CompiladorDicionario::Compila({MINI_TEST_DATA_DIR, MINI_TEST_ABREVIATURAS, saida.string(),
-                                               MINI_TEST_HUNSPELL_BR, MINI_TEST_HUNSPELL_PT, MINI_TEST_CACHE_GRAFIA},
+                                               MINI_TEST_HUNSPELL_BR, MINI_TEST_HUNSPELL_PT, MINI_TEST_PALAVRAS_ATUAIS,
+                                               MINI_TEST_CACHE_GRAFIA},
                                               erro, [&](const std::string& m) { mensagens.push_back(m); }))
         << erro;
     EXPECT_GT(mensagens.size(), 26u);  // progress: every file read, then each stage
@@ -163,7 +164,7 @@ TEST(CompiladorDicionario, SameInputGivesTheSameBytes) {
     EXPECT_TRUE(iguais) << "a new compile differs from " << MINI_TEST_DB;
 
     // A missing data folder fails with a message and writes nothing.
-    EXPECT_FALSE(CompiladorDicionario::Compila({"/nao/existe", MINI_TEST_ABREVIATURAS, saida.string(), "", "", ""}, erro, {}));
+    EXPECT_FALSE(CompiladorDicionario::Compila({"/nao/existe", MINI_TEST_ABREVIATURAS, saida.string(), "", "", "", ""}, erro, {}));
     EXPECT_FALSE(erro.empty());
     EXPECT_FALSE(fs::exists(saida));
 }
