@@ -194,6 +194,20 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         ok = ok && banco.Tabela(esquema::kModernas, TabelaTextos::Empacota(modernas)) &&
              banco.Tabela(esquema::kChavesModernas, TabelaTextos::Empacota(chaves)) &&
              banco.Tabela(esquema::kIdsModernos, EmpacotaU32(ids));
+        // Every key once more, reversed, so an ending is a range too.
+        std::vector<std::pair<std::string, uint32_t>> inversas;
+        inversas.reserve(n + chavesModernas.size());
+        for (size_t id = 0; id < n; ++id) inversas.emplace_back(InverteUtf8(dobradas[id]), static_cast<uint32_t>(id));
+        for (const auto& [k, id] : chavesModernas) inversas.emplace_back(InverteUtf8(k), id | esquema::kBitModerna);
+        std::sort(inversas.begin(), inversas.end());
+        chaves.clear();
+        ids.clear();
+        for (auto& [k, id] : inversas) {
+            chaves.push_back(std::move(k));
+            ids.push_back(id);
+        }
+        ok = ok && banco.Tabela(esquema::kInversas, TabelaTextos::Empacota(chaves)) &&
+             banco.Tabela(esquema::kIdsInversos, EmpacotaU32(ids));
     }
     for (size_t i = 0; ok && i < tabelaAbrev.size(); ++i)
         ok = banco.Abreviatura(tabelaAbrev[i].first, tabelaAbrev[i].second);

@@ -80,7 +80,7 @@ std::u32string GrafiaModerna::Escrita(const std::u32string& p) const {
 }
 
 std::u32string GrafiaModerna::Procura(const std::u32string& palavra, const Criterio& aceita) {
-    const auto tonica = RegrasGrafia::Tonica(palavra);
+    const auto tonica = RegrasGrafia::TonicaPrincipal(palavra);
     std::vector<std::vector<std::u32string>> niveis(kCustoMaximo + 1);
     std::unordered_set<std::u32string> vistos{palavra};
     niveis[0].push_back(palavra);
@@ -92,7 +92,7 @@ std::u32string GrafiaModerna::Procura(const std::u32string& palavra, const Crite
         if (custo > 0) {
             for (const auto& c : niveis[custo]) {
                 // A single letter is a letter's name, never a word's new spelling.
-                if (c.size() < 2 || RegrasGrafia::Tonica(c) != tonica) continue;
+                if (c.size() < 2 || RegrasGrafia::TonicaPrincipal(c) != tonica) continue;
                 if (++consultas > kMaximoConsultas) return {};
                 if (aceita(c)) return c;
             }

@@ -55,6 +55,10 @@ constexpr Regra kRegras[] = {
     {U"bt", U"t", 1, kQualquer},
     {U"bs", U"s", 2, kQualquer},
     {U"sc", U"c", 1, kInicio | kAntesEI},
+    {U"ps", U"s", 1, kInicio},
+    {U"g", U"j", 2, kAntesEI},
+    {U"ch", U"x", 2, kQualquer},
+    {U"ss", U"c", 2, kAntesEI},
     {U"ch", U"qu", 1, kAntesEI},
     {U"ch", U"c", 1, kAntesAOU},
     {U"bb", U"b", 1, kQualquer},
@@ -178,6 +182,20 @@ bool RegrasGrafia::JuntaHifen(const std::u32string& p, size_t i) {
     const std::u32string_view depois = std::u32string_view(p).substr(ini, fim - ini);
     return std::none_of(std::begin(kCliticos), std::end(kCliticos),
                         [&](std::u32string_view x) { return depois == x; });
+}
+
+std::pair<int, char32_t> RegrasGrafia::TonicaPrincipal(std::u32string_view p) {
+    size_t fim = p.size();
+    while (fim > 0) {
+        const size_t h = p.rfind(U'-', fim - 1);
+        const size_t ini = h == std::u32string_view::npos ? 0 : h + 1;
+        const std::u32string_view parte = p.substr(ini, fim - ini);
+        const bool pronome = ini > 0 && std::any_of(std::begin(kCliticos), std::end(kCliticos),
+                                                    [&](std::u32string_view x) { return parte == x; });
+        if (!pronome) return Tonica(parte);
+        fim = h;
+    }
+    return Tonica(p);
 }
 
 void RegrasGrafia::Vizinhos(const std::u32string& p,

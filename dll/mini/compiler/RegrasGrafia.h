@@ -22,9 +22,9 @@ public:
     // {-1, 0} for a word with no vowel.
     static std::pair<int, char32_t> Tonica(std::u32string_view palavra);
 
-    static bool MesmaTonica(std::u32string_view a, std::u32string_view b) {
-        return Tonica(a) == Tonica(b);
-    }
+    // The stress of a compound is its last part's, pronouns aside:
+    // "néo-latino" and "neolatino", "constituír-se" and "constituir-se".
+    static std::pair<int, char32_t> TonicaPrincipal(std::u32string_view palavra);
 
     // Whether the hyphen at i may go: never before a pronoun ("prega-lhe").
     static bool JuntaHifen(const std::u32string& palavra, size_t i);

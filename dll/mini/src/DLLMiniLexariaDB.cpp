@@ -37,7 +37,8 @@ struct DLLMiniLexariaDB::Estado {
     mini::IndiceVerbetes indice;
     mini::BuscaTexto busca;
     mini::BuscaFlexoes flexoes;
-    mini::Abreviaturas abreviaturas;
+    mini::Abreviaturas abreviaturas;  // filled on the first question
+    bool abreviaturasLidas = false;
     mini::ConjuntoResultados letra;     // read with source 1
     mini::ConjuntoResultados pesquisa;  // read with any other source
     int32_t limite = kLimitePadrao;
@@ -77,7 +78,6 @@ bool DLLMiniLexariaDB::AbreDados() {
         return false;
     }
     estado_ = std::make_unique<Estado>(*dados_);
-    estado_->abreviaturas.Define(dados_->Abreviaturas());
     return true;
 }
 
@@ -113,6 +113,10 @@ std::string DLLMiniLexariaDB::ObtemConjugacao(std::string& verbo) {
 
 std::string DLLMiniLexariaDB::ObtemAbreviatura(std::string& palavra) {
     if (!Pronto()) return {};
+    if (!estado_->abreviaturasLidas) {
+        estado_->abreviaturas.Define(dados_->Abreviaturas());
+        estado_->abreviaturasLidas = true;
+    }
     std::string e = estado_->abreviaturas.Expande(palavra);
     return e.empty() ? e : e + "|";
 }

@@ -1,5 +1,6 @@
 #include "Dados.h"
 
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 
@@ -67,33 +68,78 @@ void Dados::Fecha() {
     db_ = nullptr;
 }
 
-bool Dados::LeBlob(const char* nome, std::string& destino) {
+bool Dados::LeBlob(const char* nome, std::string& destino) const {
     sqlite3_stmt* st = nullptr;
-    bool ok = false;
-    if (sqlite3_prepare_v2(db_, "SELECT dados FROM tabela WHERE nome = ?", -1, &st, nullptr) ==
-        SQLITE_OK) {
+    int rc = sqlite3_prepare_v2(db_, "SELECT dados FROM tabela WHERE nome = ?", -1, &st, nullptr);
+    if (rc == SQLITE_OK) {
         sqlite3_bind_text(st, 1, nome, -1, SQLITE_STATIC);
-        if (sqlite3_step(st) == SQLITE_ROW) {
-            destino.assign(Coluna(st, 0));
-            ok = true;
-        }
+        rc = sqlite3_step(st);
+        if (rc == SQLITE_ROW) destino.assign(Coluna(st, 0));
     }
     sqlite3_finalize(st);
-    return ok;
+    if (rc != SQLITE_ROW) Falha(std::string("tabela ") + nome, rc);
+    return rc == SQLITE_ROW;
+}
+
+void Dados::Carrega(Carga& c) const {
+    const auto n = static_cast<size_t>(total_);
+    std::string blob;
+    bool ok = true;
+    if (c.nome) ok = LeBlob(c.nome, blob) && c.textos.Carrega(std::move(blob));
+    if (ok && c.nomeNumeros) {
+        ok = LeBlob(c.nomeNumeros, blob);
+        if (ok && c.bytes16) {
+            ok = blob.size() % 2 == 0;
+            c.numeros.resize(blob.size() / 2);
+            for (size_t i = 0; ok && i < c.numeros.size(); ++i)
+                c.numeros[i] = static_cast<unsigned char>(blob[2 * i]) |
+                               (static_cast<unsigned>(static_cast<unsigned char>(blob[2 * i + 1])) << 8);
+        } else if (ok) {
+            ok = DesempacotaU32(blob, c.numeros);
+        }
+    }
+    // Sizes must agree and every id must name an entry.
+    if (ok && c.porId) ok = (!c.nome || c.textos.tamanho() == n) && (!c.nomeNumeros || c.numeros.size() == n);
+    if (ok && c.nome && c.nomeNumeros && !c.porId) ok = c.textos.tamanho() == c.numeros.size();
+    if (ok && c.nomeNumeros && !c.bytes16)
+        for (uint32_t v : c.numeros)
+            if ((v & ~esquema::kBitModerna) >= n) ok = false;
+    if (ok) return;
+    if (erro_.empty()) Falha(std::string("tabela ") + (c.nome ? c.nome : c.nomeNumeros) + " danificada", SQLITE_OK);
+    // Damage never makes an id out of range: the table stays, empty.
+    c.textos.Carrega(TabelaTextos::Empacota(std::vector<std::string>(c.porId && c.nome ? n : 0)));
+    c.numeros.assign(c.porId && c.bytes16 ? n : 0, 0);
+}
+
+const TabelaTextos& Dados::Textos(Carga& c) const {
+    std::call_once(c.feito, [&] { Carrega(c); });
+    return c.textos;
+}
+
+const std::vector<uint32_t>& Dados::Numeros(Carga& c) const {
+    std::call_once(c.feito, [&] { Carrega(c); });
+    return c.numeros;
+}
+
+const std::vector<std::pair<std::string, std::string>>& Dados::Abreviaturas() const {
+    std::call_once(t_->abreviaturasLidas, [&] {
+        sqlite3_stmt* st = nullptr;
+        int rc = sqlite3_prepare_v2(db_, "SELECT rotulo, expansao FROM abreviatura", -1, &st, nullptr);
+        if (rc == SQLITE_OK) {
+            while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+                t_->abreviaturas.emplace_back(std::string(Coluna(st, 0)), std::string(Coluna(st, 1)));
+        }
+        sqlite3_finalize(st);
+        if (rc != SQLITE_DONE) Falha("abreviaturas", rc);
+    });
+    return t_->abreviaturas;
 }
 
 bool Dados::Abre(const std::string& caminho) {
     Fecha();
-    palavras_ = {};
-    dobradas_ = {};
-    ortograficas_ = {};
-    modernas_ = {};
-    chavesModernas_ = {};
-    idsModernos_.clear();
-    classes_.clear();
-    ordemOrtografica_.clear();
+    t_ = std::make_unique<Tabelas>();
+    total_ = 0;
     info_.clear();
-    abreviaturas_.clear();
     erro_.clear();
     // A FIFO or a device would block the first read for ever.
     std::error_code ec;
@@ -122,9 +168,12 @@ bool Dados::Abre(const std::string& caminho) {
     uri += "?immutable=1";
     if (sqlite3_open_v2(uri.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) !=
         SQLITE_OK) {
+        erro_ = "não foi possível abrir o banco de dados: " + caminho;
         Fecha();
         return false;
     }
+    // Pages are read straight from the mapped file, not copied in chunks.
+    sqlite3_exec(db_, "PRAGMA mmap_size=268435456", nullptr, nullptr, nullptr);
 
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db_, "SELECT chave, valor FROM info", -1, &st, nullptr) != SQLITE_OK) {
@@ -140,37 +189,24 @@ bool Dados::Abre(const std::string& caminho) {
         Fecha();
         return false;
     }
+    const std::string& verbetes = Informacao("verbetes");
+    auto [fim, ecNumero] = std::from_chars(verbetes.data(), verbetes.data() + verbetes.size(), total_);
+    bool ok = ecNumero == std::errc() && fim == verbetes.data() + verbetes.size() && total_ > 0;
 
-    std::string blob;
-    bool ok = LeBlob(esquema::kPalavras, blob) && palavras_.Carrega(std::move(blob));
-    ok = ok && LeBlob(esquema::kDobradas, blob) && dobradas_.Carrega(std::move(blob));
-    ok = ok && LeBlob(esquema::kOrtograficas, blob) && ortograficas_.Carrega(std::move(blob));
-    ok = ok && LeBlob(esquema::kOrdemOrtografica, blob) && DesempacotaU32(blob, ordemOrtografica_);
-    ok = ok && LeBlob(esquema::kModernas, blob) && modernas_.Carrega(std::move(blob));
-    ok = ok && LeBlob(esquema::kChavesModernas, blob) && chavesModernas_.Carrega(std::move(blob));
-    ok = ok && LeBlob(esquema::kIdsModernos, blob) && DesempacotaU32(blob, idsModernos_);
-    ok = ok && LeBlob(esquema::kClasses, blob) && blob.size() % 2 == 0;
-    if (ok) {
-        classes_.resize(blob.size() / 2);
-        for (size_t i = 0; i < classes_.size(); ++i)
-            classes_[i] = static_cast<uint16_t>(static_cast<unsigned char>(blob[2 * i]) |
-                                                (static_cast<unsigned char>(blob[2 * i + 1]) << 8));
-    }
-    const size_t n = palavras_.tamanho();
-    ok = ok && n > 0 && dobradas_.tamanho() == n && ortograficas_.tamanho() == n &&
-         classes_.size() == n && ordemOrtografica_.size() == n && modernas_.tamanho() == n &&
-         chavesModernas_.tamanho() == idsModernos_.size();
-    for (size_t i = 0; ok && i < n; ++i) ok = ordemOrtografica_[i] < n;
-    for (size_t i = 0; ok && i < idsModernos_.size(); ++i) ok = idsModernos_[i] < n;
-
-    if (ok && sqlite3_prepare_v2(db_, "SELECT rotulo, expansao FROM abreviatura", -1, &st,
-                                 nullptr) == SQLITE_OK) {
-        while (sqlite3_step(st) == SQLITE_ROW)
-            abreviaturas_.emplace_back(std::string(Coluna(st, 0)), std::string(Coluna(st, 1)));
-        sqlite3_finalize(st);
-    } else {
-        ok = false;
-    }
+    Tabelas& t = *t_;
+    t.palavras.nome = esquema::kPalavras;
+    t.dobradas.nome = esquema::kDobradas;
+    t.ortograficas.nome = esquema::kOrtograficas;
+    t.modernas.nome = esquema::kModernas;
+    t.chavesModernas.nome = esquema::kChavesModernas;
+    t.chavesModernas.nomeNumeros = esquema::kIdsModernos;
+    t.chavesModernas.porId = false;
+    t.inversas.nome = esquema::kInversas;
+    t.inversas.nomeNumeros = esquema::kIdsInversos;
+    t.inversas.porId = false;
+    t.classes.nomeNumeros = esquema::kClasses;
+    t.classes.bytes16 = true;
+    t.ordemOrtografica.nomeNumeros = esquema::kOrdemOrtografica;
 
     ok = ok &&
          sqlite3_prepare_v3(db_, "SELECT html FROM verbete WHERE id = ?", -1,
@@ -191,7 +227,7 @@ bool Dados::Abre(const std::string& caminho) {
     if (!ok) {
         erro_ = std::string("banco de dados danificado: ") + (db_ ? sqlite3_errmsg(db_) : "");
         Fecha();
-        palavras_ = {};
+        total_ = 0;
         return false;
     }
     return true;
@@ -204,7 +240,7 @@ const std::string& Dados::Informacao(const std::string& chave) const {
     return vazio;
 }
 
-void Dados::Falha(const std::string& oque, int codigo) {
+void Dados::Falha(const std::string& oque, int codigo) const {
     if (!erro_.empty()) return;  // the first failure tells most
     erro_ = "erro de leitura do banco de dados (" + oque + ")";
     if (codigo != SQLITE_OK && codigo != SQLITE_ROW && codigo != SQLITE_DONE)

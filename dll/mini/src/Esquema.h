@@ -2,9 +2,11 @@
 // (which reads them). Bump kVersaoFormato whenever the layout changes.
 #pragma once
 
+#include <cstdint>
+
 namespace mini::esquema {
 
-constexpr const char* kVersaoFormato = "minilexaria-5";
+constexpr const char* kVersaoFormato = "minilexaria-6";
 
 constexpr const char* kCriaTabelas =
     "CREATE TABLE info(chave TEXT PRIMARY KEY, valor TEXT NOT NULL) WITHOUT ROWID;"
@@ -26,6 +28,11 @@ constexpr const char* kClasses = "classes";            // 16-bit class bits per 
 constexpr const char* kModernas = "modernas";          // today's spellings by id, "a|b" or ""
 constexpr const char* kChavesModernas = "chaves_modernas";  // their folded keys, sorted
 constexpr const char* kIdsModernos = "ids_modernos";   // the id of each of those keys
+// Folded keys and modern keys reversed and sorted, for masks that end in text
+// ("*ção"); each id has kBitModerna set when its key is a modern spelling's.
+constexpr const char* kInversas = "inversas";
+constexpr const char* kIdsInversos = "ids_inversos";
+constexpr uint32_t kBitModerna = 0x80000000u;
 
 // Class bits: engine filter id minus 9.
 constexpr int kPrimeiroFiltro = 9;

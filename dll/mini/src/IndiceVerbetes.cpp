@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Esquema.h"
 #include "Mascara.h"
 #include "mini/Normaliza.h"
 
@@ -65,7 +66,10 @@ std::pair<size_t, size_t> IndiceVerbetes::FaixaOrto(std::string_view chave, bool
 }
 
 std::pair<size_t, size_t> IndiceVerbetes::FaixaModerna(std::string_view chave, bool prefixo) const {
-    const TabelaTextos& k = dados_.ChavesModernas();
+    return FaixaTabela(dados_.ChavesModernas(), chave, prefixo);
+}
+
+std::pair<size_t, size_t> FaixaTabela(const TabelaTextos& k, std::string_view chave, bool prefixo) {
     size_t a = 0, b = k.tamanho();
     while (a < b) {
         const size_t m = a + (b - a) / 2;
@@ -170,18 +174,31 @@ std::vector<int32_t> IndiceVerbetes::Mascara(std::string_view padrao, bool tambe
         return ids;
     }
 
-    auto [lo, hi] = FaixaPrefixo(m.PrefixoLiteral());
-    for (int32_t id = lo; id < hi; ++id)
-        if (m.Casa(dados_.Dobrada(id))) ids.push_back(id);
-
-    if (tambemModerna) {
-        auto [a, b] = FaixaModerna(m.PrefixoLiteral(), true);
-        const TabelaTextos& chaves = dados_.ChavesModernas();
-        for (size_t i = a; i < b; ++i)
-            if (m.Casa(chaves[i])) ids.push_back(static_cast<int32_t>(dados_.IdsModernos()[i]));
-        std::sort(ids.begin(), ids.end());
-        ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    const std::string& texto = m.padrao();
+    const std::string_view fim = std::string_view(texto).substr(texto.find_last_of("*?") + 1);
+    if (m.PrefixoLiteral().empty() && !fim.empty()) {
+        // An ending ("*ção", "?ar"): a range of the reversed keys, matched
+        // against the reversed pattern.
+        const mini::Mascara inversa(InverteUtf8(texto));
+        auto [a, b] = FaixaTabela(dados_.Inversas(), InverteUtf8(fim), true);
+        for (size_t i = a; i < b; ++i) {
+            const uint32_t v = dados_.IdsInversos()[i];
+            if ((v & esquema::kBitModerna) && !tambemModerna) continue;
+            if (inversa.Casa(dados_.Inversas()[i])) ids.push_back(static_cast<int32_t>(v & ~esquema::kBitModerna));
+        }
+    } else {
+        auto [lo, hi] = FaixaPrefixo(m.PrefixoLiteral());
+        for (int32_t id = lo; id < hi; ++id)
+            if (m.Casa(dados_.Dobrada(id))) ids.push_back(id);
+        if (tambemModerna) {
+            auto [a, b] = FaixaModerna(m.PrefixoLiteral(), true);
+            const TabelaTextos& chaves = dados_.ChavesModernas();
+            for (size_t i = a; i < b; ++i)
+                if (m.Casa(chaves[i])) ids.push_back(static_cast<int32_t>(dados_.IdsModernos()[i]));
+        }
     }
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
     if (tambemModerna && ids.empty()) {
         const mini::Mascara mo(
             mini::Mascara::TransformaSegmentos(p, [](std::string_view s) { return ChaveOrtografica(s); }));

@@ -12,6 +12,9 @@
 
 namespace mini {
 
+// The range of a sorted table whose texts equal the key (or start with it).
+std::pair<size_t, size_t> FaixaTabela(const TabelaTextos& tabela, std::string_view chave, bool prefixo);
+
 class IndiceVerbetes {
 public:
     explicit IndiceVerbetes(const Dados& dados) : dados_(dados) {}
