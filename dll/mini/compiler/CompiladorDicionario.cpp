@@ -175,7 +175,7 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         return chavesVerbetes.count(ChaveDobrada(p)) > 0;
     });
     for (size_t id = 0; ok && id < n; ++id)
-        ok = banco.Verbete(static_cast<int32_t>(id),
+        ok = banco.Verbete(static_cast<int32_t>(id), palavras[id], dobradas[id],
                            ComGrafiaAtual(gerador.Gera(*ordem[id].fonte), grafias.De(SemHomonimo(palavras[id]))));
     avisa("verbetes gravados");
 

@@ -94,10 +94,10 @@ int32_t DLLMiniLexariaDB::LocalizaPalavra(const std::string& palavra) {
 std::string DLLMiniLexariaDB::ObtemVerbete(int32_t& id, std::string& texto, int32_t chave) {
     texto.clear();
     if (!Pronto() || !dados_->Valido(id)) return {};
-    if (chave == 0) return std::string(dados_->Palavra(id));
+    if (chave == 0) return dados_->PalavraDireta(id);
     if (chave != mini::ValorChaveVerbete(mini::PosicaoChave(id))) return {};
     if (!dados_->Html(id, texto)) return {};
-    return std::string(dados_->Palavra(id));
+    return dados_->PalavraDireta(id);
 }
 
 bool DLLMiniLexariaDB::EhVerbo(int32_t& id) {

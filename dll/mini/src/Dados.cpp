@@ -60,7 +60,8 @@ std::string FimDoPrefixo(std::string_view prefixo) {
 Dados::~Dados() { Fecha(); }
 
 void Dados::Fecha() {
-    for (sqlite3_stmt** st : {&stHtml_, &stPalavra_, &stPrefixo_, &stPrefixoInverso_, &stFlexao_}) {
+    for (sqlite3_stmt** st : {&stHtml_, &stPalavra_, &stPrefixo_, &stPrefixoInverso_, &stFlexao_,
+                              &stPalavraId_, &stPorDobrada_}) {
         sqlite3_finalize(*st);
         *st = nullptr;
     }
@@ -113,7 +114,40 @@ void Dados::Carrega(Carga& c) const {
 
 const TabelaTextos& Dados::Textos(Carga& c) const {
     std::call_once(c.feito, [&] { Carrega(c); });
+    if (&c == &t_->palavras) t_->palavrasLidas.store(true, std::memory_order_release);
     return c.textos;
+}
+
+std::string Dados::PalavraDireta(int32_t id) const {
+    if (!Valido(id)) return {};
+    if (TabelaPalavrasLida()) return std::string(Palavra(id));
+    sqlite3_reset(stPalavraId_);
+    sqlite3_bind_int64(stPalavraId_, 1, id);
+    std::string p;
+    const int rc = sqlite3_step(stPalavraId_);
+    if (rc == SQLITE_ROW) p.assign(Coluna(stPalavraId_, 0));
+    if (p.empty()) Falha("palavra " + std::to_string(id), rc);
+    sqlite3_reset(stPalavraId_);
+    return p;
+}
+
+std::vector<std::pair<int32_t, std::string>> Dados::PorDobrada(std::string_view chave) const {
+    std::vector<std::pair<int32_t, std::string>> r;
+    sqlite3_reset(stPorDobrada_);
+    sqlite3_bind_text(stPorDobrada_, 1, chave.data(), static_cast<int>(chave.size()), SQLITE_STATIC);
+    int rc;
+    while ((rc = sqlite3_step(stPorDobrada_)) == SQLITE_ROW) {
+        const int64_t id = sqlite3_column_int64(stPorDobrada_, 0);
+        if (!Valido(id)) {
+            Falha("palavra " + std::to_string(id), SQLITE_OK);
+            break;
+        }
+        r.emplace_back(static_cast<int32_t>(id), std::string(Coluna(stPorDobrada_, 1)));
+    }
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW) Falha("palavras", rc);
+    sqlite3_reset(stPorDobrada_);
+    sqlite3_clear_bindings(stPorDobrada_);
+    return r;
 }
 
 const std::vector<uint32_t>& Dados::Numeros(Carga& c) const {
@@ -223,7 +257,11 @@ bool Dados::Abre(const std::string& caminho) {
                             -1, SQLITE_PREPARE_PERSISTENT, &stPrefixoInverso_,
                             nullptr) == SQLITE_OK &&
          sqlite3_prepare_v3(db_, "SELECT ids FROM flexao WHERE chave = ?", -1,
-                            SQLITE_PREPARE_PERSISTENT, &stFlexao_, nullptr) == SQLITE_OK;
+                            SQLITE_PREPARE_PERSISTENT, &stFlexao_, nullptr) == SQLITE_OK &&
+         sqlite3_prepare_v3(db_, "SELECT palavra FROM verbete WHERE id = ?", -1,
+                            SQLITE_PREPARE_PERSISTENT, &stPalavraId_, nullptr) == SQLITE_OK &&
+         sqlite3_prepare_v3(db_, "SELECT id, palavra FROM verbete WHERE dobrada = ? ORDER BY id", -1,
+                            SQLITE_PREPARE_PERSISTENT, &stPorDobrada_, nullptr) == SQLITE_OK;
     if (!ok) {
         erro_ = std::string("banco de dados danificado: ") + (db_ ? sqlite3_errmsg(db_) : "");
         Fecha();

@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -58,6 +59,12 @@ public:
 
     bool Html(int32_t id, std::string& html);
 
+    // Straight from the file while the headword table is not loaded: the
+    // headword of an id, and the ids with headwords of one folded key.
+    bool TabelaPalavrasLida() const { return t_->palavrasLidas.load(std::memory_order_acquire); }
+    std::string PalavraDireta(int32_t id) const;
+    std::vector<std::pair<int32_t, std::string>> PorDobrada(std::string_view chave) const;
+
     // Entry ids of one word of the text index (empty when absent).
     std::vector<uint32_t> Postagens(std::string_view chave);
     // Entries of the headwords that have a form of this inflection key.
@@ -83,6 +90,7 @@ private:
         Carga palavras, dobradas, ortograficas, modernas, chavesModernas, inversas, classes,
             ordemOrtografica;
         std::once_flag abreviaturasLidas;
+        std::atomic<bool> palavrasLidas{false};
         std::vector<std::pair<std::string, std::string>> abreviaturas;
     };
     const TabelaTextos& Textos(Carga& c) const;
@@ -102,6 +110,8 @@ private:
     sqlite3_stmt* stPrefixo_ = nullptr;
     sqlite3_stmt* stPrefixoInverso_ = nullptr;
     sqlite3_stmt* stFlexao_ = nullptr;
+    sqlite3_stmt* stPalavraId_ = nullptr;
+    sqlite3_stmt* stPorDobrada_ = nullptr;
     int32_t total_ = 0;
     std::unique_ptr<Tabelas> t_;
     std::vector<std::pair<std::string, std::string>> info_;

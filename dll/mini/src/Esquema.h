@@ -6,18 +6,23 @@
 
 namespace mini::esquema {
 
-constexpr const char* kVersaoFormato = "minilexaria-6";
+constexpr const char* kVersaoFormato = "minilexaria-7";
 
 constexpr const char* kCriaTabelas =
     "CREATE TABLE info(chave TEXT PRIMARY KEY, valor TEXT NOT NULL) WITHOUT ROWID;"
-    "CREATE TABLE verbete(id INTEGER PRIMARY KEY, html TEXT NOT NULL);"
+    // The headword and its folded key beside the page: one lookup of a
+    // process that asks for one word needs no table loaded.
+    "CREATE TABLE verbete(id INTEGER PRIMARY KEY, palavra TEXT NOT NULL, dobrada TEXT NOT NULL,"
+    " html TEXT NOT NULL);"
     "CREATE TABLE tabela(nome TEXT PRIMARY KEY, dados BLOB NOT NULL) WITHOUT ROWID;"
     "CREATE TABLE abreviatura(rotulo TEXT PRIMARY KEY, expansao TEXT NOT NULL) WITHOUT ROWID;"
     "CREATE TABLE vocabulario(chave TEXT PRIMARY KEY, inversa TEXT NOT NULL, ids BLOB NOT NULL)"
     " WITHOUT ROWID;"
     // Inflected forms (spelling-bridge key) -> the entries they inflect.
     "CREATE TABLE flexao(chave TEXT PRIMARY KEY, ids BLOB NOT NULL) WITHOUT ROWID;";
-constexpr const char* kCriaIndices = "CREATE INDEX vocabulario_inversa ON vocabulario(inversa);";
+constexpr const char* kCriaIndices =
+    "CREATE INDEX vocabulario_inversa ON vocabulario(inversa);"
+    "CREATE INDEX verbete_dobrada ON verbete(dobrada);";
 
 // Blobs of the "tabela" table.
 constexpr const char* kPalavras = "palavras";          // display headwords, by id

@@ -120,6 +120,19 @@ int32_t IndiceVerbetes::PrimeiroPrefixoOrtografico(std::string_view prefixo) con
 int32_t IndiceVerbetes::Localiza(std::string_view texto) const {
     const std::string f = ChaveDobrada(texto);
     if (f.empty() || dados_.total() == 0) return -1;
+    // The first question of a process: a headword as typed is found in the
+    // file's own index, before any table is loaded.
+    if (!dados_.TabelaPalavrasLida()) {
+        const auto iguais = dados_.PorDobrada(f);
+        if (!iguais.empty()) {
+            if (UsaPonte(f)) {
+                const std::string escrita = MinusculasUtf8(texto);
+                for (const auto& [id, p] : iguais)
+                    if (MinusculasUtf8(std::string_view(p).substr(0, p.find("\u00A0"))) == escrita) return id;
+            }
+            return iguais.front().first;
+        }
+    }
     if (auto [lo, hi] = FaixaDobrada(f); lo < hi) {
         // "pôr" and "por" share a folded key; the one spelled as typed wins.
         // A single letter keeps the first of its key: it starts the letter.
