@@ -66,6 +66,7 @@ std::string ComandoLexaria::Ajuda() {
            "  conjuga VERBO             a conjugação: o nome de cada tempo, depois pessoa e forma\n"
            "                            por linha (também de uma forma: \"tenho\" conjuga têr)\n"
            "  flexoes PALAVRA           as formas flexionadas: plural, feminino, formas do verbo\n"
+           "  verifica                  confere o banco de dados inteiro (integridade e conteúdo)\n"
            "  grafia PALAVRA            a grafia atual de um verbete (acção → ação) e os verbetes\n"
            "                            de que a palavra é a grafia atual (ação ← acção)\n"
            "\n"
@@ -293,14 +294,16 @@ int ComandoLexaria::ExecutaComando(const std::vector<std::string>& argumentos, s
             posicionais.push_back(a);
         }
     }
-    if (posicionais.size() != 2) {
+    const bool verifica = posicionais.size() == 1 && posicionais[0] == "verifica";
+    if (posicionais.size() != 2 && !verifica) {
         erros << Ajuda();
         return kErro;
     }
     const std::string& comando = posicionais[0];
-    std::string termo = posicionais[1];
+    std::string termo = verifica ? std::string() : posicionais[1];
     static const char* comandos[] = {"localiza", "verbete", "palavra", "busca",
-                                     "texto",    "abrev",   "conjuga", "flexoes", "grafia"};
+                                     "texto",    "abrev",   "conjuga", "flexoes", "grafia",
+                                     "verifica"};
     if (std::find(std::begin(comandos), std::end(comandos), comando) == std::end(comandos)) {
         erros << "lexaria: comando desconhecido \"" << Visivel(comando) << "\"\n" << Ajuda();
         return kErro;
@@ -315,6 +318,15 @@ int ComandoLexaria::ExecutaComando(const std::vector<std::string>& argumentos, s
         return kErro;
     }
 
+    if (comando == "verifica") {
+        const std::string problema = motor->VerificaDados();
+        if (!problema.empty()) {
+            erros << "lexaria: " << Visivel(problema) << "\n";
+            return kErro;
+        }
+        saida << "banco de dados íntegro\n";
+        return kAchou;
+    }
     if (comando == "localiza") {
         const int32_t id = motor->LocalizaPalavra(termo);
         if (ErroDoMotor(*motor, erros) != kAchou) return kErro;

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "Esquema.h"
+#include "HashConteudo.h"
 #include "TabelaTextos.h"
 
 namespace mini::compilador {
@@ -109,6 +110,16 @@ bool GravadorBanco::Flexao(const std::string& chave, const std::vector<uint32_t>
 
 bool GravadorBanco::Conclui(std::string& erro) {
     bool ok = Executa("COMMIT") && Executa(esquema::kCriaIndices) && Executa("ANALYZE");
+    // The content's hash goes in last, over everything written.
+    std::string hash, erroHash;
+    if (ok && HashConteudo(db_, hash, erroHash)) {
+        sqlite3_reset(stInfo_);
+        ok = Info("conteudo", hash);
+    } else if (ok) {
+        erro = "SQLite: " + erroHash;
+        Descarta();
+        return false;
+    }
     if (!ok) {
         erro = std::string("SQLite: ") + sqlite3_errmsg(db_);
         Descarta();

@@ -60,6 +60,16 @@ DLLMiniLexariaDB::~DLLMiniLexariaDB() = default;
 
 const char* DLLMiniLexariaDB::NomeBanco() { return "minilexaria.db"; }
 
+int32_t DLLMiniLexariaDB::SemErro(mini::ConjuntoResultados& conjunto, std::string& resultados) {
+    // A search that met a read error is no answer: half a list would pass
+    // for a whole one.
+    if (!ObtemUltimoErro().empty()) {
+        conjunto.Define({});
+        resultados.clear();
+    }
+    return conjunto.tamanho();
+}
+
 bool DLLMiniLexariaDB::Pronto() {
     erro_.clear();
     dados_->LimpaErro();
@@ -131,7 +141,7 @@ int32_t DLLMiniLexariaDB::PesquisaPalavra(const std::string& palavra, int32_t /*
     ids.insert(ids.end(), lemas.begin(), lemas.end());
     estado_->pesquisa.Define(std::move(ids));
     estado_->pesquisa.PedacoPorLugar(0, estado_->limite, *dados_, resultados);
-    return estado_->pesquisa.tamanho();
+    return SemErro(estado_->pesquisa, resultados);
 }
 
 int32_t DLLMiniLexariaDB::PesquisaMascara(const std::string& mascara, std::string& resultados,
@@ -143,7 +153,7 @@ int32_t DLLMiniLexariaDB::PesquisaMascara(const std::string& mascara, std::strin
     auto& conjunto = letra ? estado_->letra : estado_->pesquisa;
     conjunto.Define(estado_->indice.Mascara(mascara, !letra));
     conjunto.PedacoPorLugar(0, estado_->limite, *dados_, resultados);
-    return conjunto.tamanho();
+    return SemErro(conjunto, resultados);
 }
 
 void DLLMiniLexariaDB::PesquisaReversa(std::string& palavra, std::string& resultados,
@@ -154,7 +164,7 @@ void DLLMiniLexariaDB::PesquisaReversa(std::string& palavra, std::string& result
     if (!Pronto()) return;
     estado_->pesquisa.Define(estado_->busca.Pesquisa(palavra, erro_));
     estado_->pesquisa.PedacoPorLugar(0, estado_->limite, *dados_, resultados);
-    total = estado_->pesquisa.tamanho();
+    total = SemErro(estado_->pesquisa, resultados);
 }
 
 std::string DLLMiniLexariaDB::ObtemGrafiaAtual(int32_t id) {
@@ -172,6 +182,11 @@ int32_t DLLMiniLexariaDB::PesquisaGrafia(const std::string& palavra, std::string
         resultados += "|" + std::to_string(id) + "|";
     }
     return static_cast<int32_t>(ids.size());
+}
+
+std::string DLLMiniLexariaDB::VerificaDados() {
+    if (!Pronto()) return erro_.empty() ? "banco de dados não aberto" : erro_;
+    return dados_->Verifica();
 }
 
 int32_t DLLMiniLexariaDB::ObtemTotalResultados() {

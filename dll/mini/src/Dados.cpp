@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "Esquema.h"
+#include "HashConteudo.h"
 
 namespace mini {
 namespace {
@@ -283,6 +284,27 @@ void Dados::Falha(const std::string& oque, int codigo) const {
     erro_ = "erro de leitura do banco de dados (" + oque + ")";
     if (codigo != SQLITE_OK && codigo != SQLITE_ROW && codigo != SQLITE_DONE)
         erro_ += ": " + std::string(sqlite3_errstr(codigo));
+}
+
+std::string Dados::Verifica() const {
+    if (!db_) return "banco de dados não aberto";
+    sqlite3_stmt* st = nullptr;
+    std::string relatorio;
+    int rc = sqlite3_prepare_v2(db_, "PRAGMA integrity_check(20)", -1, &st, nullptr);
+    while (rc == SQLITE_OK && (rc = sqlite3_step(st)) == SQLITE_ROW) {
+        const std::string linha(Coluna(st, 0));
+        if (linha != "ok") relatorio += linha + "\n";
+        rc = SQLITE_OK;
+    }
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE) return "verificação interrompida: " + std::string(sqlite3_errstr(rc));
+    if (!relatorio.empty()) return "o SQLite acusa danos:\n" + relatorio;
+    std::string hash, erro;
+    if (!HashConteudo(db_, hash, erro)) return "leitura falhou: " + erro;
+    if (hash != Informacao("conteudo"))
+        return "o conteúdo difere do que o compilador gravou (hash " + hash + ", esperado " +
+               Informacao("conteudo") + ")";
+    return {};
 }
 
 bool Dados::Html(int32_t id, std::string& html) {

@@ -59,6 +59,9 @@ public:
 
     bool Html(int32_t id, std::string& html);
 
+    // SQLite's integrity check and the recorded content hash: "" when both hold.
+    std::string Verifica() const;
+
     // Straight from the file while the headword table is not loaded: the
     // headword of an id, and the ids with headwords of one folded key.
     bool TabelaPalavrasLida() const { return t_->palavrasLidas.load(std::memory_order_acquire); }

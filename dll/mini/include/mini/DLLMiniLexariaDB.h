@@ -12,6 +12,7 @@
 #include <string>
 
 namespace mini {
+class ConjuntoResultados;
 class Dados;
 }
 
@@ -53,6 +54,10 @@ public:
     // all at once as "word|id|" pairs; the last search is left as it was.
     int32_t PesquisaGrafia(const std::string& palavra, std::string& resultados);
 
+    // Reads the whole file: SQLite's integrity check and the content hash
+    // the compiler recorded. "" when both hold, else what is wrong.
+    std::string VerificaDados();
+
     // Why the last call could not answer as asked: a read error of the
     // database, a query beyond the limits. "" when it went well, so an
     // empty answer with no error means "nothing found".
@@ -69,4 +74,5 @@ private:
     std::string erro_;
     // Starts a call: forgets the last call's error.
     bool Pronto();
+    int32_t SemErro(mini::ConjuntoResultados& conjunto, std::string& resultados);
 };
