@@ -107,7 +107,12 @@ std::string DLLMiniLexariaDB::ObtemVerbete(int32_t& id, std::string& texto, int3
     if (chave == 0) return dados_->PalavraDireta(id);
     if (chave != mini::ValorChaveVerbete(mini::PosicaoChave(id))) return {};
     if (!dados_->Html(id, texto)) return {};
-    return dados_->PalavraDireta(id);
+    std::string palavra = dados_->PalavraDireta(id);
+    if (!ObtemUltimoErro().empty()) {
+        texto.clear();
+        return {};
+    }
+    return palavra;
 }
 
 bool DLLMiniLexariaDB::EhVerbo(int32_t& id) {

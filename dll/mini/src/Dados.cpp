@@ -107,16 +107,28 @@ void Dados::Carrega(Carga& c) const {
         for (uint32_t v : c.numeros)
             if ((v & ~esquema::kBitModerna) >= n) ok = false;
     if (ok) return;
-    if (erro_.empty()) Falha(std::string("tabela ") + (c.nome ? c.nome : c.nomeNumeros) + " danificada", SQLITE_OK);
+    c.danificada = true;
     // Damage never makes an id out of range: the table stays, empty.
     c.textos.Carrega(TabelaTextos::Empacota(std::vector<std::string>(c.porId && c.nome ? n : 0)));
     c.numeros.assign(c.porId && c.bytes16 ? n : 0, 0);
 }
 
-const TabelaTextos& Dados::Textos(Carga& c) const {
+void Dados::Danificada(const Carga& c) const {
+    Falha(std::string("tabela ") + (c.nome ? c.nome : c.nomeNumeros) + " danificada", SQLITE_OK);
+}
+
+void Dados::Garante(Carga& c) const {
     std::call_once(c.feito, [&] { Carrega(c); });
-    if (&c == &t_->palavras) t_->palavrasLidas.store(true, std::memory_order_release);
-    return c.textos;
+    c.pronto.store(true, std::memory_order_release);
+}
+
+bool Dados::TabelaPalavrasLida() const {
+    constexpr int kConsultasDiretas = 32;
+    if (t_->palavras.pronto.load(std::memory_order_acquire)) return true;
+    if (t_->consultasDiretas.fetch_add(1, std::memory_order_relaxed) < kConsultasDiretas) return false;
+    Textos(t_->palavras);
+    Textos(t_->dobradas);
+    return true;
 }
 
 std::string Dados::PalavraDireta(int32_t id) const {
@@ -149,11 +161,6 @@ std::vector<std::pair<int32_t, std::string>> Dados::PorDobrada(std::string_view 
     sqlite3_reset(stPorDobrada_);
     sqlite3_clear_bindings(stPorDobrada_);
     return r;
-}
-
-const std::vector<uint32_t>& Dados::Numeros(Carga& c) const {
-    std::call_once(c.feito, [&] { Carrega(c); });
-    return c.numeros;
 }
 
 const std::vector<std::pair<std::string, std::string>>& Dados::Abreviaturas() const {

@@ -64,7 +64,8 @@ public:
 
     // Straight from the file while the headword table is not loaded: the
     // headword of an id, and the ids with headwords of one folded key.
-    bool TabelaPalavrasLida() const { return t_->palavrasLidas.load(std::memory_order_acquire); }
+    // After a few such questions the tables pay for themselves and are loaded.
+    bool TabelaPalavrasLida() const;
     std::string PalavraDireta(int32_t id) const;
     std::vector<std::pair<int32_t, std::string>> PorDobrada(std::string_view chave) const;
 
@@ -86,6 +87,8 @@ private:
         bool porId = true;                  // one row per entry
         bool bytes16 = false;               // the numbers are 16-bit (class bits)
         std::once_flag feito;
+        std::atomic<bool> pronto{false};  // read without the once-flag's cost
+        bool danificada = false;          // every use reports it again
         TabelaTextos textos;
         std::vector<uint32_t> numeros;
     };
@@ -93,11 +96,21 @@ private:
         Carga palavras, dobradas, ortograficas, modernas, chavesModernas, inversas, classes,
             ordemOrtografica;
         std::once_flag abreviaturasLidas;
-        std::atomic<bool> palavrasLidas{false};
+        std::atomic<int> consultasDiretas{0};
         std::vector<std::pair<std::string, std::string>> abreviaturas;
     };
-    const TabelaTextos& Textos(Carga& c) const;
-    const std::vector<uint32_t>& Numeros(Carga& c) const;
+    const TabelaTextos& Textos(Carga& c) const {
+        if (!c.pronto.load(std::memory_order_acquire)) Garante(c);
+        if (c.danificada) Danificada(c);
+        return c.textos;
+    }
+    const std::vector<uint32_t>& Numeros(Carga& c) const {
+        if (!c.pronto.load(std::memory_order_acquire)) Garante(c);
+        if (c.danificada) Danificada(c);
+        return c.numeros;
+    }
+    void Danificada(const Carga& c) const;
+    void Garante(Carga& c) const;
     void Carrega(Carga& c) const;
 
     // The ids blob of one key of a (chave -> ids) table, unpacked.
