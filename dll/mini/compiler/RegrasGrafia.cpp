@@ -24,8 +24,10 @@ constexpr std::u32string_view kPrefixos[] = {
     U"mini", U"multi", U"neo", U"poli", U"proto", U"pseudo", U"retro", U"semi", U"supra",
     U"tele", U"ultra", U"mono", U"entre", U"sobre", U"foto", U"hidro", U"electro", U"eletro"};
 
-// The unstressed pronouns a hyphen ties to a verb: "prega-lhe" stays so.
+// The unstressed pronouns a hyphen ties to a verb ("prega-lhe"), and the
+// little words inside a compound noun ("barca-das-portas"): their hyphen stays.
 constexpr std::u32string_view kCliticos[] = {
+    U"de", U"da", U"do", U"das", U"dos", U"e", U"em", U"com", U"del", U"d",
     U"me", U"te", U"se", U"lhe", U"lhes", U"o", U"a", U"os", U"as", U"lo", U"la", U"los",
     U"las", U"no", U"na", U"nos", U"nas", U"vos", U"mo", U"ma", U"to", U"ta", U"lho", U"lha"};
 
@@ -84,8 +86,8 @@ constexpr Regra kRegras[] = {
     {U"h", U"", 2, kInicio},
     {U"z", U"s", 2, kEntreVogais},
     {U"s", U"z", 2, kEntreVogais},
-    {U"k", U"c", 2, kQualquer},
-    {U"k", U"qu", 2, kQualquer},
+    {U"k", U"c", 2, kAntesAOU},
+    {U"k", U"qu", 2, kAntesEI},
     {U"w", U"v", 2, kQualquer},
     {U"ss", U"ç", 2, kQualquer},
     {U"ç", U"ss", 2, kQualquer},
@@ -179,7 +181,10 @@ char32_t RegrasGrafia::BaseVogal(char32_t c) {
 
 bool RegrasGrafia::JuntaHifen(const std::u32string& p, size_t i) {
     const size_t ini = i + 1, fim = std::min(p.find(U'-', ini), p.size());
-    const std::u32string_view depois = std::u32string_view(p).substr(ini, fim - ini);
+    // Accents aside: an accent rewrite must not make "das" joinable as "dás".
+    std::u32string depois = p.substr(ini, fim - ini);
+    for (char32_t& c : depois)
+        if (EhVogal(c)) c = BaseVogal(c);
     return std::none_of(std::begin(kCliticos), std::end(kCliticos),
                         [&](std::u32string_view x) { return depois == x; });
 }
