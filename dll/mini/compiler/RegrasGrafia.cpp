@@ -16,6 +16,8 @@ enum Condicao : unsigned {
     kAposVogal = 32,
     kAntesConsoante = 64,
     kAposPrefixo = 128,  // right after a prefix of those joined since 1990
+    kAposElemento = 256, // after such a prefix or a first element in -o ("anátomo-")
+    kAntesOU = 512,      // before o or u
 };
 
 // Prefixes that take a doubled r or s when joined to a word ("contrarregra").
@@ -83,7 +85,7 @@ constexpr Regra kRegras[] = {
     {U"uo", U"uu", 2, kFim},
     {U"ez", U"ês", 1, kFim},
     {U"h", U"", 1, kEntreVogais},
-    {U"h", U"", 2, kInicio},
+    {U"h", U"", 2, kInicio | kAntesOU},
     {U"z", U"s", 2, kEntreVogais},
     {U"s", U"z", 2, kEntreVogais},
     {U"k", U"c", 2, kAntesAOU},
@@ -91,7 +93,7 @@ constexpr Regra kRegras[] = {
     {U"w", U"v", 2, kQualquer},
     {U"ss", U"ç", 2, kQualquer},
     {U"ç", U"ss", 2, kQualquer},
-    {U"ç", U"s", 2, kQualquer},
+    {U"ç", U"s", 2, kInicio},
     {U"x", U"s", 2, kAntesConsoante},
     {U"ea", U"eia", 2, kFim},
     // The same joining written without a hyphen: "ultrasensível", "contraregra".
@@ -128,8 +130,8 @@ constexpr Regra kRegras[] = {
     {U"o", U"ô", 2, kQualquer},
     {U"u", U"ú", 2, kQualquer},
     // A prefix joined to the word since 1990: "contra-regra", "auto-estrada".
-    {U"-r", U"rr", 1, kAposVogal},
-    {U"-s", U"ss", 1, kAposVogal},
+    {U"-r", U"rr", 1, kAposVogal | kAposElemento},
+    {U"-s", U"ss", 1, kAposVogal | kAposElemento},
     {U"-", U"", 1, kQualquer},
 };
 
@@ -155,12 +157,15 @@ bool Vale(const Regra& r, const std::u32string& p, size_t i) {
     if ((r.condicao & (kEntreVogais | kAposVogal)) && (i == 0 || !RegrasGrafia::EhVogal(p[i - 1])))
         return false;
     if ((r.condicao & kEntreVogais) && !RegrasGrafia::EhVogal(prox)) return false;
-    if (r.condicao & kAposPrefixo) {
+    if (r.condicao & (kAposPrefixo | kAposElemento)) {
         const std::u32string_view antes = std::u32string_view(p).substr(0, i);
-        if (std::none_of(std::begin(kPrefixos), std::end(kPrefixos),
-                         [&](std::u32string_view x) { return antes == x; }))
-            return false;
+        const bool prefixo = std::any_of(std::begin(kPrefixos), std::end(kPrefixos),
+                                         [&](std::u32string_view x) { return antes == x; });
+        const bool elemento = (r.condicao & kAposElemento) && antes.size() > 2 && antes.back() == U'o';
+        if (!prefixo && !elemento) return false;
     }
+    if ((r.condicao & kAntesOU) && RegrasGrafia::BaseVogal(prox) != U'o' && RegrasGrafia::BaseVogal(prox) != U'u')
+        return false;
     return r.de.front() != U'-' || RegrasGrafia::JuntaHifen(p, i);
 }
 
@@ -223,15 +228,19 @@ std::pair<int, char32_t> RegrasGrafia::Tonica(std::u32string_view p) {
     // "chapéo").
     std::vector<size_t> nucleos;
     size_t ultimaVogal = std::u32string_view::npos;
+    size_t uDeQu = std::u32string_view::npos;  // the silent u of "qu"/"gu" is no vowel
     for (size_t i = 0; i < p.size(); ++i) {
         const char32_t c = p[i];
         if (!EhVogal(c)) continue;
         ultimaVogal = i;
         const char32_t ant = i > 0 ? p[i - 1] : 0;
         const char32_t prox = i + 1 < p.size() ? p[i + 1] : 0;
-        const bool aposVogal = i > 0 && EhVogal(ant);
+        const bool aposVogal = i > 0 && EhVogal(ant) && uDeQu != i - 1;
+        if (c == U'u' && (ant == U'q' || ant == U'g') && EhVogal(prox)) {
+            uDeQu = i;
+            continue;
+        }
         if ((c == U'i' || c == U'u' || c == U'y') && aposVogal) continue;
-        if (c == U'u' && (ant == U'q' || ant == U'g') && EhVogal(prox)) continue;
         if (aposVogal && (ant == U'ã' || ant == U'õ') && (c == U'o' || c == U'e')) continue;
         const bool final = i + 1 == p.size() || (i + 2 == p.size() && p[i + 1] == U's');
         if (final && aposVogal && (c == U'e' || c == U'o') &&

@@ -78,7 +78,7 @@ TEST(RegrasGrafia, StressedVowelFromTheEnd) {
         {"casa", 1, U'a'},   {"fedia", 1, U'i'},  {"fédia", 2, U'e'}, {"ação", 0, U'a'},
         {"têr", 0, U'e'},    {"ter", 0, U'e'},    {"pai", 0, U'a'},   {"vestaes", 0, U'a'},
         {"chapéo", 0, U'e'}, {"idéa", 1, U'e'},   {"ideia", 1, U'e'}, {"crýptico", 2, U'i'},
-        {"quando", 1, U'a'}, {"falam", 1, U'a'},  {"útil", 1, U'u'},  {"rapaz", 0, U'a'},
+        {"quando", 1, U'a'},  {"páquima", 2, U'a'}, {"falam", 1, U'a'},  {"útil", 1, U'u'},  {"rapaz", 0, U'a'},
         {"xyz", 0, U'i'},    {"pst", -1, 0},
     };
     for (const auto& c : casosTonica) {
