@@ -39,6 +39,8 @@ GrafiaModerna::GrafiaModerna(VerificadorOrtografico& brasil, VerificadorOrtograf
 bool GrafiaModerna::Derivavel(const std::string& palavra) {
     const std::u32string u = DecodificaUtf8(palavra);
     if (u.empty() || u.front() == U'-' || u.back() == U'-') return false;
+    // A hyphenated name ("To-kio") is no compound the rules know.
+    if (EhMaiuscula(u.front()) && u.find(U'-') != std::u32string::npos) return false;
     for (size_t i = 0; i < u.size(); ++i) {
         if (u[i] == U'-') {
             if (u[i - 1] == U'-') return false;
@@ -165,7 +167,11 @@ std::vector<std::string> GrafiaModerna::Deriva(const std::string& palavra) {
     if (c.empty()) return r;
     r.push_back(CodificaUtf8(Escrita(c)));
     if (portugal_ && !Portugal(c)) {
-        const std::u32string europeia = Procura(u, ambos);
+        std::u32string europeia = Procura(u, ambos);
+        // Portugal may not know the word at all: its silent consonant is
+        // still gone today ("sceptrígero": ceptrígero, cetrígero).
+        if (europeia.empty() && TemConsoanteMuda(c))
+            europeia = Procura(u, [this](const std::u32string& x) { return !TemConsoanteMuda(x) && Brasil(x); });
         if (!europeia.empty() && europeia != c) r.push_back(CodificaUtf8(Escrita(europeia)));
     }
     return r;

@@ -18,6 +18,7 @@ enum Condicao : unsigned {
     kAposPrefixo = 128,  // right after a prefix of those joined since 1990
     kAposElemento = 256, // after such a prefix or a first element in -o ("anátomo-")
     kAntesOU = 512,      // before o or u
+    kDentro = 1024,      // not at the start
 };
 
 // Prefixes that take a doubled r or s when joined to a word ("contrarregra").
@@ -103,7 +104,7 @@ constexpr Regra kRegras[] = {
     {U"i", U"e", 3, kFim},
     // Accents: dropped, or acute and circumflex swapped, cheaply; added dearly.
     {U"á", U"a", 1, kQualquer},
-    {U"à", U"a", 1, kQualquer},
+    {U"à", U"a", 1, kDentro},  // at the start it is a contraction ("àmão")
     {U"â", U"a", 1, kQualquer},
     {U"é", U"e", 1, kQualquer},
     {U"ê", U"e", 1, kQualquer},
@@ -143,6 +144,7 @@ bool Vale(const Regra& r, const std::u32string& p, size_t i) {
     const size_t fim = i + r.de.size();
     const char32_t prox = fim < p.size() ? p[fim] : 0;
     if ((r.condicao & kInicio) && i != 0) return false;
+    if ((r.condicao & kDentro) && i == 0) return false;
     if ((r.condicao & kFim) && !(fim == p.size() || (fim + 1 == p.size() && p[fim] == U's')))
         return false;
     if ((r.condicao & kAntesEI) && !(prox == U'e' || prox == U'i' || prox == U'é' || prox == U'ê' ||
