@@ -31,6 +31,17 @@ bool TemConsoanteMuda(const std::u32string& p) {
     return false;
 }
 
+// The word without the consonants 1990 silenced.
+std::u32string SemMudas(const std::u32string& p) {
+    std::u32string r;
+    for (size_t i = 0; i < p.size(); ++i) {
+        const bool muda = (p[i] == U'c' || p[i] == U'p') && i + 1 < p.size() &&
+                          (p[i + 1] == U't' || p[i + 1] == U'ç' || p[i + 1] == U'c');
+        if (!muda) r += p[i];
+    }
+    return r;
+}
+
 }  // namespace
 
 GrafiaModerna::GrafiaModerna(VerificadorOrtografico& brasil, VerificadorOrtografico* portugal)
@@ -39,8 +50,10 @@ GrafiaModerna::GrafiaModerna(VerificadorOrtografico& brasil, VerificadorOrtograf
 bool GrafiaModerna::Derivavel(const std::string& palavra) {
     const std::u32string u = DecodificaUtf8(palavra);
     if (u.empty() || u.front() == U'-' || u.back() == U'-') return false;
-    // A hyphenated name ("To-kio") is no compound the rules know.
-    if (EhMaiuscula(u.front()) && u.find(U'-') != std::u32string::npos) return false;
+    // A hyphenated name ("To-kio") is no compound the rules know, and a
+    // one-letter first part is a preposition ("á-tôa", "a-par").
+    const size_t hifen = u.find(U'-');
+    if (hifen != std::u32string::npos && (EhMaiuscula(u.front()) || hifen == 1)) return false;
     for (size_t i = 0; i < u.size(); ++i) {
         if (u[i] == U'-') {
             if (u[i - 1] == U'-') return false;
@@ -172,7 +185,10 @@ std::vector<std::string> GrafiaModerna::Deriva(const std::string& palavra) {
         // still gone today ("sceptrígero": ceptrígero, cetrígero).
         if (europeia.empty() && TemConsoanteMuda(c))
             europeia = Procura(u, [this](const std::u32string& x) { return !TemConsoanteMuda(x) && Brasil(x); });
-        if (!europeia.empty() && europeia != c) r.push_back(CodificaUtf8(Escrita(europeia)));
+        // Only the silent consonants may differ: Portugal's list lacking a
+        // word is no reason for another guess ("coa-das-pichas").
+        if (!europeia.empty() && europeia != c && europeia == SemMudas(c))
+            r.push_back(CodificaUtf8(Escrita(europeia)));
     }
     return r;
 }
