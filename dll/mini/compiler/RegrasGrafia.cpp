@@ -19,6 +19,8 @@ enum Condicao : unsigned {
     kAposElemento = 256, // after such a prefix or a first element in -o ("anátomo-")
     kAntesOU = 512,      // before o or u
     kDentro = 1024,      // not at the start
+    kNaoPrivativo = 2048,   // not the a- of "áptero", "apterígio", whose p is heard
+    kAposTresLetras = 4096, // the part before has three letters at least ("in-quarto" stays)
 };
 
 // Prefixes that take a doubled r or s when joined to a word ("contrarregra").
@@ -50,7 +52,7 @@ constexpr Regra kRegras[] = {
     {U"ý", U"í", 1, kQualquer},
     {U"ct", U"t", 1, kQualquer},
     {U"cç", U"ç", 1, kQualquer},
-    {U"pt", U"t", 1, kQualquer},
+    {U"pt", U"t", 1, kNaoPrivativo},
     {U"pç", U"ç", 1, kQualquer},
     {U"pc", U"c", 1, kQualquer},
     {U"mpt", U"nt", 1, kQualquer},
@@ -133,7 +135,7 @@ constexpr Regra kRegras[] = {
     // A prefix joined to the word since 1990: "contra-regra", "auto-estrada".
     {U"-r", U"rr", 1, kAposVogal | kAposElemento},
     {U"-s", U"ss", 1, kAposVogal | kAposElemento},
-    {U"-", U"", 1, kQualquer},
+    {U"-", U"", 1, kAposTresLetras},
 };
 
 bool EhConsoante(char32_t c) {
@@ -145,6 +147,11 @@ bool Vale(const Regra& r, const std::u32string& p, size_t i) {
     const char32_t prox = fim < p.size() ? p[fim] : 0;
     if ((r.condicao & kInicio) && i != 0) return false;
     if ((r.condicao & kDentro) && i == 0) return false;
+    if ((r.condicao & kNaoPrivativo) && i == 1 && RegrasGrafia::BaseVogal(p[0]) == U'a') return false;
+    if (r.condicao & kAposTresLetras) {
+        const size_t h = i == 0 ? std::u32string::npos : p.rfind(U'-', i - 1);
+        if (i - (h == std::u32string::npos ? 0 : h + 1) < 3) return false;
+    }
     if ((r.condicao & kFim) && !(fim == p.size() || (fim + 1 == p.size() && p[fim] == U's')))
         return false;
     if ((r.condicao & kAntesEI) && !(prox == U'e' || prox == U'i' || prox == U'é' || prox == U'ê' ||
@@ -187,6 +194,10 @@ char32_t RegrasGrafia::BaseVogal(char32_t c) {
 }
 
 bool RegrasGrafia::JuntaHifen(const std::u32string& p, size_t i) {
+    // A part of one or two letters before it is a Latin word or a
+    // preposition, not a prefix ("in-quarto").
+    const size_t h = i == 0 ? std::u32string::npos : p.rfind(U'-', i - 1);
+    if (i - (h == std::u32string::npos ? 0 : h + 1) < 3) return false;
     const size_t ini = i + 1, fim = std::min(p.find(U'-', ini), p.size());
     // Accents aside: an accent rewrite must not make "das" joinable as "dás".
     std::u32string depois = p.substr(ini, fim - ini);
