@@ -117,6 +117,13 @@ void Dados::Danificada(const Carga& c) const {
     Falha(std::string("tabela ") + (c.nome ? c.nome : c.nomeNumeros) + " danificada", SQLITE_OK);
 }
 
+const uint32_t* Dados::ClassesLidas() const {
+    const std::vector<uint32_t>& c = Numeros(t_->classes);
+    // A damaged table keeps taking this way, so each use reports it.
+    if (!t_->classes.danificada) classes_.store(c.data(), std::memory_order_release);
+    return c.data();
+}
+
 void Dados::Garante(Carga& c) const {
     std::call_once(c.feito, [&] { Carrega(c); });
     c.pronto.store(true, std::memory_order_release);
@@ -179,6 +186,7 @@ const std::vector<std::pair<std::string, std::string>>& Dados::Abreviaturas() co
 
 bool Dados::Abre(const std::string& caminho) {
     Fecha();
+    classes_.store(nullptr, std::memory_order_release);
     t_ = std::make_unique<Tabelas>();
     total_ = 0;
     info_.clear();

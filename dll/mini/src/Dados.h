@@ -45,7 +45,10 @@ public:
     const TabelaTextos& Inversas() const { return Textos(t_->inversas); }
     const std::vector<uint32_t>& IdsInversos() const { return Numeros(t_->inversas); }
     uint16_t Classes(int32_t id) const {
-        return static_cast<uint16_t>(Numeros(t_->classes)[static_cast<size_t>(id)]);
+        // Asked for every entry by the filters: one load when all is well.
+        const uint32_t* c = classes_.load(std::memory_order_acquire);
+        if (!c) c = ClassesLidas();
+        return static_cast<uint16_t>(c[id]);
     }
     const std::vector<uint32_t>& OrdemOrtografica() const { return Numeros(t_->ordemOrtografica); }
     const std::string& Informacao(const std::string& chave) const;
@@ -110,6 +113,7 @@ private:
         return c.numeros;
     }
     void Danificada(const Carga& c) const;
+    const uint32_t* ClassesLidas() const;
     void Garante(Carga& c) const;
     void Carrega(Carga& c) const;
 
@@ -130,6 +134,7 @@ private:
     sqlite3_stmt* stPorDobrada_ = nullptr;
     int32_t total_ = 0;
     std::unique_ptr<Tabelas> t_;
+    mutable std::atomic<const uint32_t*> classes_{nullptr};  // set once the table read whole
     std::vector<std::pair<std::string, std::string>> info_;
     mutable std::string erro_;
 };
