@@ -109,17 +109,6 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         classes.push_back(static_cast<char>(bits >> 8));
         chavesVerbetes.insert(o.dobrada);
     }
-    // The inflection index needs only the headwords and their classes, which
-    // stay as they are from here on: it is built while the entries are rendered.
-    auto formasFuturas = std::async(std::launch::async, [&palavras, &classes, n] {
-        IndiceFlexoes flexoes;
-        for (size_t id = 0; id < n; ++id) {
-            const auto bits = static_cast<uint16_t>(static_cast<unsigned char>(classes[2 * id]) |
-                                                    (static_cast<unsigned char>(classes[2 * id + 1]) << 8));
-            flexoes.Adiciona(static_cast<uint32_t>(id), palavras[id], bits);
-        }
-        return flexoes.Finaliza();
-    });
     // The words of the text, then today's spelling of them and of every headword.
     IndiceTexto indice;
     for (size_t id = 0; id < n; ++id) {
@@ -161,6 +150,18 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     avisa("grafia atual" + std::string(grafias.DoCache() ? " (do cache)" : "") + ": " +
           std::to_string(comGrafia) + " verbetes");
 
+    // The inflection index needs only the headwords, their classes and their
+    // spellings of today, which stay as they are from here on: it is built
+    // while the entries are rendered.
+    auto formasFuturas = std::async(std::launch::async, [&palavras, &classes, &grafias, n] {
+        IndiceFlexoes flexoes;
+        for (size_t id = 0; id < n; ++id) {
+            const auto bits = static_cast<uint16_t>(static_cast<unsigned char>(classes[2 * id]) |
+                                                    (static_cast<unsigned char>(classes[2 * id + 1]) << 8));
+            flexoes.Adiciona(static_cast<uint32_t>(id), palavras[id], bits, grafias.De(SemHomonimo(palavras[id])));
+        }
+        return flexoes.Finaliza();
+    });
     std::vector<uint32_t> ordemOrto(n);
     std::iota(ordemOrto.begin(), ordemOrto.end(), 0u);
     std::stable_sort(ordemOrto.begin(), ordemOrto.end(),
