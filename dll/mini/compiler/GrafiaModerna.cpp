@@ -104,10 +104,14 @@ std::u32string GrafiaModerna::Procura(const std::u32string& palavra, const Crite
     for (int custo = 0; custo <= kCustoMaximo; ++custo) {
         // Every candidate of this cost is known once the cheaper levels are
         // expanded, so the first accepted one is the cheapest.
-        if (custo > 0) {
+        // A marked hiatus may move the stress, but only when no candidate of
+        // the same cost keeps it ("doi" is "dói", not "doí").
+        for (int passo = 0; custo > 0 && passo < 2; ++passo) {
             for (const auto& c : niveis[custo]) {
                 // A single letter is a letter's name, never a word's new spelling.
-                if (c.size() < 2 || RegrasGrafia::TonicaPrincipal(c) != tonica) continue;
+                if (c.size() < 2) continue;
+                const bool mesma = RegrasGrafia::TonicaPrincipal(c) == tonica;
+                if (passo == 0 ? !mesma : (mesma || !RegrasGrafia::SoMarcaHiato(palavra, c))) continue;
                 if (++consultas > kMaximoConsultas) return {};
                 if (aceita(c)) return c;
             }

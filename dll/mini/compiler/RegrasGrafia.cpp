@@ -132,6 +132,9 @@ constexpr Regra kRegras[] = {
     {U"o", U"ó", 2, kQualquer},
     {U"o", U"ô", 2, kQualquer},
     {U"u", U"ú", 2, kQualquer},
+    // The hiatus 1913 left unmarked: "egoistico", "dicroismo".
+    {U"i", U"í", 2, kAposVogal},
+    {U"u", U"ú", 2, kAposVogal},
     // A prefix joined to the word since 1990: "contra-regra", "auto-estrada".
     {U"-r", U"rr", 1, kAposVogal | kAposElemento},
     {U"-s", U"ss", 1, kAposVogal | kAposElemento},
@@ -191,6 +194,20 @@ char32_t RegrasGrafia::BaseVogal(char32_t c) {
         case U'u': case U'ú': case U'ü': case U'ù': return U'u';
         default: return 0;
     }
+}
+
+bool RegrasGrafia::SoMarcaHiato(std::u32string_view antes, std::u32string_view depois) {
+    if (antes.size() != depois.size()) return false;
+    size_t diferencas = 0, lugar = 0;
+    for (size_t i = 0; i < antes.size(); ++i)
+        if (antes[i] != depois[i]) {
+            ++diferencas;
+            lugar = i;
+        }
+    if (diferencas != 1 || lugar == 0 || !EhVogal(antes[lugar - 1])) return false;
+    if (lugar >= 2 && antes[lugar - 1] == U'u' && (antes[lugar - 2] == U'q' || antes[lugar - 2] == U'g'))
+        return false;
+    return (antes[lugar] == U'i' && depois[lugar] == U'í') || (antes[lugar] == U'u' && depois[lugar] == U'ú');
 }
 
 bool RegrasGrafia::JuntaHifen(const std::u32string& p, size_t i) {

@@ -26,6 +26,10 @@ public:
     // "néo-latino" and "neolatino", "constituír-se" and "constituir-se".
     static std::pair<int, char32_t> TonicaPrincipal(std::u32string_view palavra);
 
+    // Whether the only change is an acute on the i or u of a hiatus, which
+    // moves the stress as the 1913 spelling meant it ("egoistico").
+    static bool SoMarcaHiato(std::u32string_view antes, std::u32string_view depois);
+
     // Whether the hyphen at i may go: never before a pronoun ("prega-lhe").
     static bool JuntaHifen(const std::u32string& palavra, size_t i);
 
