@@ -63,6 +63,11 @@ constexpr Regra kRegras[] = {
     {U"bs", U"s", 2, kQualquer},
     {U"sc", U"c", 1, kInicio | kAntesEI},
     {U"ps", U"s", 1, kInicio},
+    // The h after a prefix went with it: "inhumano", "deshonesto".
+    {U"inh", U"in", 1, kInicio},
+    {U"desh", U"des", 1, kInicio},
+    // A Latin s before a consonant took an e: "scala", "sphera".
+    {U"s", U"es", 2, kInicio | kAntesConsoante},
     {U"g", U"j", 2, kAntesEI},
     {U"ch", U"x", 2, kQualquer},
     {U"ss", U"c", 2, kAntesEI},
@@ -102,7 +107,6 @@ constexpr Regra kRegras[] = {
     // The same joining written without a hyphen: "ultrasensível", "contraregra".
     {U"s", U"ss", 2, kEntreVogais | kAposPrefixo},
     {U"r", U"rr", 2, kEntreVogais | kAposPrefixo},
-    {U"x", U"ch", 3, kQualquer},
     {U"i", U"e", 3, kFim},
     // Accents: dropped, or acute and circumflex swapped, cheaply; added dearly.
     {U"á", U"a", 1, kQualquer},
