@@ -183,7 +183,10 @@ std::vector<std::string> GrafiaModerna::Deriva(const std::string& palavra) {
     if (c.empty() && u.find(U'-') != std::u32string::npos) c = PorPartes(u);
     if (c.empty()) return r;
     r.push_back(CodificaUtf8(Escrita(c)));
-    if (portugal_ && !Portugal(c)) {
+    // Portugal rejects Brazil's ô and ê of "tectônico" for the accent alone:
+    // no reason to look for a form without the consonant.
+    const bool acentoDoBrasil = c.find_first_of(U"ôê") != std::u32string::npos;
+    if (portugal_ && !acentoDoBrasil && !Portugal(c)) {
         std::u32string europeia = Procura(u, ambos);
         // Portugal may not know the word at all: its silent consonant is
         // still gone today ("sceptrígero": ceptrígero, cetrígero).
