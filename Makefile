@@ -6,6 +6,7 @@ JOBS ?= $(shell nproc)
 PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
   qt6-base-dev qt6-webengine-dev libgl-dev \
   libsqlite3-dev libpugixml-dev libbz2-dev \
+  libhunspell-dev hunspell-pt-br hunspell-pt-pt \
   libgtest-dev libgmock-dev googletest libbenchmark-dev \
   xvfb xauth dict desktop-file-utils appstream
 

@@ -26,6 +26,8 @@ bool Numero(const std::string& s, int& valor) {
 // intersected otherwise.
 bool AplicaFiltros(DLLMiniLexariaDB& motor, const std::string& codigos, bool somar) {
     if (codigos.empty()) return true;
+    // There are 13 classes: a longer list only repeats them.
+    if (std::count(codigos.begin(), codigos.end(), ';') > 64) return false;
     motor.DefineFiltro(0, 0);
     bool primeiro = true;
     size_t i = 0;
@@ -65,12 +67,16 @@ std::string ComandoLexaria::Ajuda() {
            "  conjuga VERBO             a conjugação: o nome de cada tempo, depois pessoa e forma\n"
            "                            por linha (também de uma forma: \"tenho\" conjuga têr)\n"
            "  flexoes PALAVRA           as formas flexionadas: plural, feminino, formas do verbo\n"
+           "  verifica                  confere o banco de dados inteiro (integridade e conteúdo)\n"
+           "  grafia PALAVRA            a grafia atual de um verbete (acção → ação) e os verbetes\n"
+           "                            de que a palavra é a grafia atual (ação ← acção)\n"
            "  servidor [--endereco 127.0.0.1] [--porta 2628]\n"
            "                            servidor do dicionário pelo protocolo DICT (RFC 2229),\n"
-           "                            para clientes como o dict; Ctrl+C para\n"
+           "                            para clientes como o dict; Ctrl+C o encerra\n"
            "\n"
            "Opções das pesquisas: --total (só a contagem), --filtro 1;9; (classes), --somar\n"
-           "(soma os filtros em vez de exigir todos).\n"
+           "(soma os filtros em vez de exigir todos). \"--\" encerra as opções: o que vem\n"
+           "depois é sempre palavra (lexaria verbete -- --total).\n"
            "Códigos das classes: 1 Adjetivo, 2 Advérbio, 3 Artigo, 4 Conjunção,\n"
            "5 Elemento de composição, 6 Interjeição, 7 Numeral, 9 Preposição, 10 Pronome,\n"
            "11 Substantivo, 13 Verbo, 14 Gírias, 15 Estrangeiras.\n"
@@ -129,6 +135,7 @@ int ComandoLexaria::Lista(DLLMiniLexariaDB& motor, int total, bool soTotal, std:
     int32_t cursor = 0;
     while (cursor >= 0) {
         cursor = motor.ObtemResultados(0, cursor, pedaco);
+        if (ErroDoMotor(motor, erros) != kAchou) return kErro;
         const mini::ListaResultados lista = mini::LeResultados(pedaco);
         for (const auto& r : lista.itens) saida << r.id << '\t' << r.palavra << '\n';
         if (!lista.Valida()) return ListaDanificada(lista, erros);
@@ -161,7 +168,7 @@ int ComandoLexaria::Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra,
             mini::PedeConjugacao(verbo, [&motor](std::string& v) { return motor.ObtemConjugacao(v); });
         const mini::Conjugacao conjugacao = mini::LeConjugacao(pedida.verbo, pedida.dados);
         if (conjugacao.estado == mini::Conjugacao::Estado::Invalida) {
-            erros << "lexaria: a conjugação de \"" << pedida.verbo << "\" veio ilegível: " << conjugacao.erro << "\n";
+            erros << "lexaria: a conjugação de \"" << Visivel(pedida.verbo) << "\" veio ilegível: " << conjugacao.erro << "\n";
             return kErro;
         }
         if (conjugacao.estado == mini::Conjugacao::Estado::Vazia) return kNada;
@@ -187,8 +194,84 @@ int ComandoLexaria::Flexoes(DLLMiniLexariaDB& motor, const std::string& palavra,
     return lista.Valida() ? kAchou : ListaDanificada(lista, erros);
 }
 
+int ComandoLexaria::Grafia(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida,
+                           std::ostream& erros) {
+    // The headwords spelled as typed, with today's spelling of each...
+    std::string pares;
+    motor.LimiteResultados(300);
+    motor.PesquisaPalavra(palavra, 0, pares);
+    const std::string chave = mini::ChaveDobrada(palavra);
+    bool achou = false;
+    for (int32_t cursor = 0; cursor >= 0;) {
+        cursor = motor.ObtemResultados(0, cursor, pares);
+        const mini::ListaResultados lista = mini::LeResultados(pares);
+        if (!lista.Valida()) return ListaDanificada(lista, erros);
+        for (const auto& r : lista.itens) {
+            if (mini::ChaveDobrada(r.palavra.substr(0, r.palavra.find("\u00A0"))) != chave) continue;
+            std::string atual = motor.ObtemGrafiaAtual(r.id);
+            if (atual.empty()) {
+                saida << r.palavra << ": grafia atual\n";
+            } else {
+                atual.pop_back();
+                for (size_t i = atual.find('|'); i != std::string::npos; i = atual.find('|', i)) atual.replace(i, 1, ", ");
+                saida << r.palavra << " → " << atual << '\n';
+            }
+            achou = true;
+        }
+    }
+    // ...then the 1913 headwords of which it is today's spelling.
+    motor.PesquisaGrafia(palavra, pares);
+    const mini::ListaResultados antigas = mini::LeResultados(pares);
+    if (!antigas.Valida()) return ListaDanificada(antigas, erros);
+    for (const auto& r : antigas.itens) {
+        saida << palavra << " ← " << r.palavra << '\n';
+        achou = true;
+    }
+    return achou ? kAchou : kNada;
+}
+
+std::string ComandoLexaria::Visivel(const std::string& texto) {
+    std::string r;
+    for (size_t i = 0; i < texto.size(); ++i) {
+        const auto c = static_cast<unsigned char>(texto[i]);
+        // C1 controls arrive as UTF-8 "\xC2\x80".."\xC2\x9F".
+        const bool c1 = c == 0xC2 && i + 1 < texto.size() &&
+                        static_cast<unsigned char>(texto[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(texto[i + 1]) < 0xA0;
+        if (c < 0x20 || c == 0x7F || c1) {
+            static const char* hex = "0123456789ABCDEF";
+            const unsigned char v = c1 ? static_cast<unsigned char>(texto[++i]) : c;
+            r += "\\x";
+            r += hex[v >> 4];
+            r += hex[v & 0xF];
+        } else {
+            r += static_cast<char>(c);
+        }
+    }
+    return r;
+}
+
+int ComandoLexaria::ErroDoMotor(const DLLMiniLexariaDB& motor, std::ostream& erros) {
+    const std::string& e = motor.ObtemUltimoErro();
+    if (e.empty()) return kAchou;
+    erros << "lexaria: " << Visivel(e) << "\n";
+    return kErro;
+}
+
 int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ostream& saida,
                             std::ostream& erros, const std::string& caminhoBanco) {
+    const int codigo = ExecutaComando(argumentos, saida, erros, caminhoBanco);
+    // A full disk or a closed pipe is no success.
+    saida.flush();
+    if (!saida) {
+        erros << "lexaria: não foi possível escrever a saída\n";
+        return kErro;
+    }
+    return codigo;
+}
+
+int ComandoLexaria::ExecutaComando(const std::vector<std::string>& argumentos, std::ostream& saida,
+                                   std::ostream& erros, const std::string& caminhoBanco) {
     // The server has options of its own, after its name.
     {
         std::string banco = caminhoBanco;
@@ -203,10 +286,19 @@ int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ost
     }
     std::vector<std::string> posicionais;
     std::string banco = caminhoBanco, filtro;
-    bool html = false, soTotal = false, somar = false;
+    bool html = false, soTotal = false, somar = false, opcoes = true;
     for (size_t i = 0; i < argumentos.size(); ++i) {
         const std::string& a = argumentos[i];
-        if (a == "--help" || a == "-h" || a == "ajuda") {
+        // After "--" every argument is a word, even "--help".
+        if (!opcoes || a.empty() || a[0] != '-') {
+            posicionais.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            opcoes = false;
+            continue;
+        }
+        if (a == "--help" || a == "-h") {
             saida << Ajuda();
             return kAchou;
         }
@@ -216,25 +308,27 @@ int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ost
         else if ((a == "--filtro" || a == "--banco") && i + 1 < argumentos.size())
             (a == "--filtro" ? filtro : banco) = argumentos[++i];
         else if (a == "--filtro" || a == "--banco") {
-            erros << "lexaria: " << a << " precisa de um valor\n";
+            erros << "lexaria: " << Visivel(a) << " precisa de um valor\n";
             return kErro;
         } else if (a.size() > 2 && a.rfind("--", 0) == 0) {
-            erros << "lexaria: opção desconhecida " << a << "\n" << Ajuda();
+            erros << "lexaria: opção desconhecida " << Visivel(a) << "\n" << Ajuda();
             return kErro;
         } else {
             posicionais.push_back(a);
         }
     }
-    if (posicionais.size() != 2) {
+    const bool verifica = posicionais.size() == 1 && posicionais[0] == "verifica";
+    if (posicionais.size() != 2 && !verifica) {
         erros << Ajuda();
         return kErro;
     }
     const std::string& comando = posicionais[0];
-    std::string termo = posicionais[1];
+    std::string termo = verifica ? std::string() : posicionais[1];
     static const char* comandos[] = {"localiza", "verbete", "palavra", "busca",
-                                     "texto",    "abrev",   "conjuga", "flexoes"};
+                                     "texto",    "abrev",   "conjuga", "flexoes", "grafia",
+                                     "verifica"};
     if (std::find(std::begin(comandos), std::end(comandos), comando) == std::end(comandos)) {
-        erros << "lexaria: comando desconhecido \"" << comando << "\"\n" << Ajuda();
+        erros << "lexaria: comando desconhecido \"" << Visivel(comando) << "\"\n" << Ajuda();
         return kErro;
     }
 
@@ -242,12 +336,23 @@ int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ost
                                : std::make_unique<DLLMiniLexariaDB>(banco);
     if (!motor->AbreDados()) {
         erros << "lexaria: não foi possível ler o banco de dados do dicionário"
-              << (banco.empty() ? std::string() : " (" + banco + ")") << "\n";
+              << (banco.empty() ? std::string() : " (" + Visivel(banco) + ")") << ": "
+              << Visivel(motor->ObtemUltimoErro()) << "\n";
         return kErro;
     }
 
+    if (comando == "verifica") {
+        const std::string problema = motor->VerificaDados();
+        if (!problema.empty()) {
+            erros << "lexaria: " << Visivel(problema) << "\n";
+            return kErro;
+        }
+        saida << "banco de dados íntegro\n";
+        return kAchou;
+    }
     if (comando == "localiza") {
         const int32_t id = motor->LocalizaPalavra(termo);
+        if (ErroDoMotor(*motor, erros) != kAchou) return kErro;
         saida << id << '\n';
         return id >= 0 ? kAchou : kNada;
     }
@@ -256,7 +361,7 @@ int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ost
         if (termo.size() > 1 && termo[0] == '#') {
             int n = 0;
             if (!Numero(termo.substr(1), n)) {
-                erros << "lexaria: id inválido \"" << termo << "\"\n";
+                erros << "lexaria: id inválido \"" << Visivel(termo) << "\"\n";
                 return kErro;
             }
             id = n;
@@ -265,12 +370,14 @@ int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ost
         }
         std::string texto;
         const std::string titulo = motor->ObtemVerbete(id, texto, mini::ValorChaveVerbete(mini::PosicaoChave(id < 0 ? 0 : id)));
+        if (ErroDoMotor(*motor, erros) != kAchou) return kErro;
         if (titulo.empty()) return kNada;
         saida << id << '\t' << titulo << '\n' << (html ? texto + "\n" : HtmlParaTexto(texto));
         return kAchou;
     }
     if (comando == "conjuga") return Conjuga(*motor, termo, saida, erros);
     if (comando == "flexoes") return Flexoes(*motor, termo, saida, erros);
+    if (comando == "grafia") return Grafia(*motor, termo, saida, erros);
     if (comando == "abrev") {
         const std::string e = motor->ObtemAbreviatura(termo);
         if (e.empty()) return kNada;
@@ -290,8 +397,10 @@ int ComandoLexaria::Executa(const std::vector<std::string>& argumentos, std::ost
         int32_t t = 0;
         motor->PesquisaReversa(termo, ignorado, 0, 0, t);
     }
+    if (ErroDoMotor(*motor, erros) != kAchou) return kErro;
     if (!AplicaFiltros(*motor, filtro, somar)) {
-        erros << "lexaria: filtro inválido \"" << filtro << "\" (ex.: 1;9;)\n";
+        erros << "lexaria: filtro inválido \"" << Visivel(filtro.substr(0, 200))
+              << (filtro.size() > 200 ? "…" : "") << "\" (ex.: 1;9;, no máximo 64 classes)\n";
         return kErro;
     }
     total = motor->ObtemTotalResultados();

@@ -20,6 +20,8 @@ inline std::string NomeDaMarca(std::string_view marca) {
     if (marca == "<sup>" || marca == "</sup>") return "sup";
     if (marca == "</span>") return "span";
     if (marca == "</a>") return "a";
+    // Today's spelling, inside its own line.
+    if (marca == "<span class=\"grafiaatual\">") return "span";
     if (ComecaCom(marca, "<span id=\"D_") && marca.ends_with("\">") &&
         marca.find('"', 12) == marca.size() - 2)
         return "span";
@@ -77,7 +79,7 @@ inline std::string Problema(const std::string& html) {
                     return "etimologia numerada: " + a.texto.substr(0, 40);
             } else {
                 std::string id;
-                if (nome == "span") id = std::string(marca.substr(10, marca.size() - 12));
+                if (nome == "span" && ComecaCom(marca, "<span id=")) id = std::string(marca.substr(10, marca.size() - 12));
                 const bool numerada = aposNumero && id == "D_DEF";
                 if (id != "D_ACH") aposNumero = false;
                 pilha.push_back({nome, id, "", numerada});

@@ -10,10 +10,12 @@
 #include "ClassesGramaticais.h"
 #include "Esquema.h"
 #include "GeradorHtml.h"
+#include "GrafiaModerna.h"
 #include "GravadorBanco.h"
 #include "IndiceFlexoes.h"
 #include "IndiceTexto.h"
 #include "LeitorDicionario.h"
+#include "TabelaGrafias.h"
 #include "TabelaTextos.h"
 #include "mini/Normaliza.h"
 
@@ -29,6 +31,20 @@ struct Ordenado {
     std::string exibida;  // lower case, proper names keep their capital
     bool maiuscula;
 };
+
+// The line under the title that gives today's spelling.
+std::string ComGrafiaAtual(std::string html, const std::vector<std::string>& formas) {
+    if (formas.empty()) return html;
+    std::string linha = "<span id=\"D_GRAFIA\">Grafia atual: ";
+    for (size_t i = 0; i < formas.size(); ++i)
+        linha += (i ? ", " : "") + std::string("<span class=\"grafiaatual\">") + formas[i] + "</span>";
+    linha += "</span><BR>\n";
+    const size_t fimTitulo = html.find("<BR>\n");
+    html.insert(fimTitulo == std::string::npos ? html.size() : fimTitulo + 5, linha);
+    return html;
+}
+
+std::string SemHomonimo(const std::string& p) { return p.substr(0, p.find("\u00A0")); }
 
 bool TemMaiuscula(std::string_view s) {
     for (char32_t c : DecodificaUtf8(s))
@@ -88,20 +104,61 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         palavras[id] = o.exibida;
         if (o.fonte->homonimo > 0) palavras[id] += "\u00A0" + std::to_string(o.fonte->homonimo);
         dobradas[id] = o.dobrada;
-        ortograficas[id] = ChaveOrtografica(o.dobrada);
         const uint16_t bits = ClassesGramaticais::DoVerbete(*o.fonte);
         classes.push_back(static_cast<char>(bits & 0xFF));
         classes.push_back(static_cast<char>(bits >> 8));
         chavesVerbetes.insert(o.dobrada);
     }
-    // The inflection index needs only the headwords and their classes, which
-    // stay as they are from here on: it is built while the entries are rendered.
-    auto formasFuturas = std::async(std::launch::async, [&palavras, &classes, n] {
+    // The words of the text, then today's spelling of them and of every headword.
+    IndiceTexto indice;
+    for (size_t id = 0; id < n; ++id) {
+        const FonteVerbete& f = *ordem[id].fonte;
+        for (const auto& s : f.sentidos)
+            for (const auto& l : s.linhas) indice.Adiciona(static_cast<uint32_t>(id), l);
+        for (const auto& e : f.etimologias) indice.Adiciona(static_cast<uint32_t>(id), e.texto);
+    }
+    std::vector<std::string> palavrasGrafia;
+    for (auto& p : indice.PalavrasVistas())
+        if (GrafiaModerna::Derivavel(p)) palavrasGrafia.push_back(std::move(p));
+    for (size_t id = 0; id < n; ++id)
+        if (GrafiaModerna::Derivavel(SemHomonimo(palavras[id]))) palavrasGrafia.push_back(SemHomonimo(palavras[id]));
+    std::sort(palavrasGrafia.begin(), palavrasGrafia.end());
+    palavrasGrafia.erase(std::unique(palavrasGrafia.begin(), palavrasGrafia.end()), palavrasGrafia.end());
+    TabelaGrafias grafias;
+    if (!grafias.Prepara(palavrasGrafia, opcoes.hunspellBrasil, opcoes.hunspellPortugal,
+                         opcoes.palavrasAtuais, opcoes.cacheGrafia, erro))
+        return false;
+    std::vector<std::string> modernas(n);
+    std::vector<std::pair<std::string, uint32_t>> chavesModernas;
+    size_t comGrafia = 0;
+    for (size_t id = 0; id < n; ++id) {
+        const auto& formas = grafias.De(SemHomonimo(palavras[id]));
+        for (const auto& f : formas) {
+            modernas[id] += (modernas[id].empty() ? "" : "|") + f;
+            chavesModernas.emplace_back(ChaveDobrada(f), static_cast<uint32_t>(id));
+        }
+        comGrafia += !formas.empty();
+        // A word of today, or one whose modern form is known, needs no guess:
+        // the fold would only join it to other words ("pacto" and "pato").
+        const std::string semNumero = SemHomonimo(palavras[id]);
+        const bool dobra = !GrafiaModerna::Derivavel(semNumero) || grafias.SemGrafiaAtual(semNumero) ||
+                           opcoes.hunspellBrasil.empty();
+        ortograficas[id] = dobra ? ChaveOrtografica(dobradas[id]) : dobradas[id];
+    }
+    std::sort(chavesModernas.begin(), chavesModernas.end());
+    chavesModernas.erase(std::unique(chavesModernas.begin(), chavesModernas.end()), chavesModernas.end());
+    avisa("grafia atual" + std::string(grafias.DoCache() ? " (do cache)" : "") + ": " +
+          std::to_string(comGrafia) + " verbetes");
+
+    // The inflection index needs only the headwords, their classes and their
+    // spellings of today, which stay as they are from here on: it is built
+    // while the entries are rendered.
+    auto formasFuturas = std::async(std::launch::async, [&palavras, &classes, &grafias, n] {
         IndiceFlexoes flexoes;
         for (size_t id = 0; id < n; ++id) {
             const auto bits = static_cast<uint16_t>(static_cast<unsigned char>(classes[2 * id]) |
                                                     (static_cast<unsigned char>(classes[2 * id + 1]) << 8));
-            flexoes.Adiciona(static_cast<uint32_t>(id), palavras[id], bits);
+            flexoes.Adiciona(static_cast<uint32_t>(id), palavras[id], bits, grafias.De(SemHomonimo(palavras[id])));
         }
         return flexoes.Finaliza();
     });
@@ -118,14 +175,9 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     GeradorHtml gerador(abreviaturas, [&](std::string_view p) {
         return chavesVerbetes.count(ChaveDobrada(p)) > 0;
     });
-    IndiceTexto indice;
-    for (size_t id = 0; ok && id < n; ++id) {
-        const FonteVerbete& f = *ordem[id].fonte;
-        ok = banco.Verbete(static_cast<int32_t>(id), gerador.Gera(f));
-        for (const auto& s : f.sentidos)
-            for (const auto& l : s.linhas) indice.Adiciona(static_cast<uint32_t>(id), l);
-        for (const auto& e : f.etimologias) indice.Adiciona(static_cast<uint32_t>(id), e.texto);
-    }
+    for (size_t id = 0; ok && id < n; ++id)
+        ok = banco.Verbete(static_cast<int32_t>(id), palavras[id], dobradas[id],
+                           ComGrafiaAtual(gerador.Gera(*ordem[id].fonte), grafias.De(SemHomonimo(palavras[id]))));
     avisa("verbetes gravados");
 
     ok = ok && banco.Tabela(esquema::kPalavras, TabelaTextos::Empacota(palavras)) &&
@@ -133,10 +185,41 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
          banco.Tabela(esquema::kOrtograficas, TabelaTextos::Empacota(ortograficas)) &&
          banco.Tabela(esquema::kOrdemOrtografica, EmpacotaU32(ordemOrto)) &&
          banco.Tabela(esquema::kClasses, classes);
+    {
+        std::vector<std::string> chaves;
+        std::vector<uint32_t> ids;
+        for (auto& [k, id] : chavesModernas) {
+            chaves.push_back(k);
+            ids.push_back(id);
+        }
+        ok = ok && banco.Tabela(esquema::kModernas, TabelaTextos::Empacota(modernas)) &&
+             banco.Tabela(esquema::kChavesModernas, TabelaTextos::Empacota(chaves)) &&
+             banco.Tabela(esquema::kIdsModernos, EmpacotaU32(ids));
+        // Every key once more, reversed, so an ending is a range too.
+        std::vector<std::pair<std::string, uint32_t>> inversas;
+        inversas.reserve(n + chavesModernas.size());
+        for (size_t id = 0; id < n; ++id) inversas.emplace_back(InverteUtf8(dobradas[id]), static_cast<uint32_t>(id));
+        for (const auto& [k, id] : chavesModernas) inversas.emplace_back(InverteUtf8(k), id | esquema::kBitModerna);
+        std::sort(inversas.begin(), inversas.end());
+        chaves.clear();
+        ids.clear();
+        for (auto& [k, id] : inversas) {
+            chaves.push_back(std::move(k));
+            ids.push_back(id);
+        }
+        ok = ok && banco.Tabela(esquema::kInversas, TabelaTextos::Empacota(chaves)) &&
+             banco.Tabela(esquema::kIdsInversos, EmpacotaU32(ids));
+    }
     for (size_t i = 0; ok && i < tabelaAbrev.size(); ++i)
         ok = banco.Abreviatura(tabelaAbrev[i].first, tabelaAbrev[i].second);
 
-    auto vocabulario = indice.Finaliza();
+    // A text word is found as written, as today's spelling of it, and, when it
+    // is not of today and has no modern form, by the rule fold.
+    auto vocabulario = indice.Finaliza([&grafias](const std::string& p) {
+        std::vector<std::string> outras = grafias.De(p);
+        if (grafias.SemGrafiaAtual(p)) outras.push_back(ChaveOrtografica(ChaveDobrada(p)));
+        return outras;
+    });
     for (size_t i = 0; ok && i < vocabulario.size(); ++i)
         ok = banco.Vocabulario(vocabulario[i].first, InverteUtf8(vocabulario[i].first),
                                vocabulario[i].second);

@@ -12,6 +12,14 @@ struct OpcoesCompilacao {
     std::string pastaDados;
     std::string arquivoAbreviaturas;
     std::string saida;
+    // Hunspell dictionaries (paths without ".aff") for today's spelling; no
+    // Brazilian one means no modern spellings.
+    std::string hunspellBrasil;
+    std::string hunspellPortugal;
+    // Words of today the Brazilian list lacks (a file, one a line); may be empty.
+    std::string palavrasAtuais;
+    // Where the derived spellings are kept between builds; empty: no cache.
+    std::string cacheGrafia;
 };
 
 class CompiladorDicionario {

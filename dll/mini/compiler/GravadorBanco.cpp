@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "Esquema.h"
+#include "HashConteudo.h"
 #include "TabelaTextos.h"
 
 namespace mini::compilador {
@@ -50,7 +51,7 @@ bool GravadorBanco::Abre(const std::string& destino, std::string& erro) {
         return sqlite3_prepare_v2(db_, sql, -1, st, nullptr) == SQLITE_OK;
     };
     ok = ok && prepara("INSERT INTO info VALUES(?, ?)", &stInfo_) &&
-         prepara("INSERT INTO verbete VALUES(?, ?)", &stVerbete_) &&
+         prepara("INSERT INTO verbete VALUES(?, ?, ?, ?)", &stVerbete_) &&
          prepara("INSERT INTO tabela VALUES(?, ?)", &stTabela_) &&
          prepara("INSERT OR REPLACE INTO abreviatura VALUES(?, ?)", &stAbreviatura_) &&
          prepara("INSERT INTO vocabulario VALUES(?, ?, ?)", &stVocabulario_) &&
@@ -68,9 +69,12 @@ bool GravadorBanco::Info(const std::string& chave, const std::string& valor) {
     return Passo(stInfo_);
 }
 
-bool GravadorBanco::Verbete(int32_t id, const std::string& html) {
+bool GravadorBanco::Verbete(int32_t id, const std::string& palavra, const std::string& dobrada,
+                            const std::string& html) {
     sqlite3_bind_int64(stVerbete_, 1, id);
-    sqlite3_bind_text(stVerbete_, 2, html.data(), static_cast<int>(html.size()), SQLITE_STATIC);
+    sqlite3_bind_text(stVerbete_, 2, palavra.data(), static_cast<int>(palavra.size()), SQLITE_STATIC);
+    sqlite3_bind_text(stVerbete_, 3, dobrada.data(), static_cast<int>(dobrada.size()), SQLITE_STATIC);
+    sqlite3_bind_text(stVerbete_, 4, html.data(), static_cast<int>(html.size()), SQLITE_STATIC);
     return Passo(stVerbete_);
 }
 
@@ -106,6 +110,16 @@ bool GravadorBanco::Flexao(const std::string& chave, const std::vector<uint32_t>
 
 bool GravadorBanco::Conclui(std::string& erro) {
     bool ok = Executa("COMMIT") && Executa(esquema::kCriaIndices) && Executa("ANALYZE");
+    // The content's hash goes in last, over everything written.
+    std::string hash, erroHash;
+    if (ok && HashConteudo(db_, hash, erroHash)) {
+        sqlite3_reset(stInfo_);
+        ok = Info("conteudo", hash);
+    } else if (ok) {
+        erro = "SQLite: " + erroHash;
+        Descarta();
+        return false;
+    }
     if (!ok) {
         erro = std::string("SQLite: ") + sqlite3_errmsg(db_);
         Descarta();

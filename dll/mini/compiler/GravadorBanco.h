@@ -18,7 +18,7 @@ public:
 
     bool Abre(const std::string& destino, std::string& erro);
     bool Info(const std::string& chave, const std::string& valor);
-    bool Verbete(int32_t id, const std::string& html);
+    bool Verbete(int32_t id, const std::string& palavra, const std::string& dobrada, const std::string& html);
     bool Tabela(const std::string& nome, const std::string& dados);
     bool Abreviatura(const std::string& rotulo, const std::string& expansao);
     bool Vocabulario(const std::string& chave, const std::string& inversa,

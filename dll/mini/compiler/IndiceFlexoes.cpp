@@ -6,14 +6,17 @@
 
 namespace mini::compilador {
 
-void IndiceFlexoes::Adiciona(uint32_t id, std::string_view palavra, uint16_t classes) {
-    const auto formas = FlexoesVerbete::Formas(palavra, classes);
-    if (formas.empty()) return;
+void IndiceFlexoes::Adiciona(uint32_t id, std::string_view palavra, uint16_t classes,
+                             const std::vector<std::string>& modernas) {
     const std::string propria = FlexoesVerbete::Chave(FlexoesVerbete::SemHomonimo(palavra));
-    for (const auto& f : formas) {
-        std::string chave = FlexoesVerbete::Chave(f);
-        if (!chave.empty() && chave != propria) formas_.emplace_back(std::move(chave), id);
-    }
+    auto junta = [&](const std::vector<std::string>& formas) {
+        for (const auto& f : formas) {
+            std::string chave = FlexoesVerbete::Chave(f);
+            if (!chave.empty() && chave != propria) formas_.emplace_back(std::move(chave), id);
+        }
+    };
+    junta(FlexoesVerbete::Formas(palavra, classes));
+    for (const auto& m : modernas) junta(FlexoesVerbete::Formas(m, classes));
 }
 
 std::vector<std::pair<std::string, std::vector<uint32_t>>> IndiceFlexoes::Finaliza() {

@@ -13,7 +13,9 @@ namespace mini::compilador {
 
 class IndiceFlexoes {
 public:
-    void Adiciona(uint32_t id, std::string_view palavra, uint16_t classes);
+    // modernas: the headword's spellings of today, whose forms lead to it too.
+    void Adiciona(uint32_t id, std::string_view palavra, uint16_t classes,
+                  const std::vector<std::string>& modernas = {});
 
     // Keys in byte order, each with its ids in increasing order. A form whose
     // key is the headword's own key is left to the headword lookup.

@@ -13,10 +13,17 @@ int main(int argc, char** argv) {
         if (a == "--dados") opcoes.pastaDados = argv[i + 1];
         else if (a == "--abreviaturas") opcoes.arquivoAbreviaturas = argv[i + 1];
         else if (a == "--saida") opcoes.saida = argv[i + 1];
+        else if (a == "--hunspell-br") opcoes.hunspellBrasil = argv[i + 1];
+        else if (a == "--hunspell-pt") opcoes.hunspellPortugal = argv[i + 1];
+        else if (a == "--palavras-atuais") opcoes.palavrasAtuais = argv[i + 1];
+        else if (a == "--cache-grafia") opcoes.cacheGrafia = argv[i + 1];
     }
     if (opcoes.pastaDados.empty() || opcoes.arquivoAbreviaturas.empty() || opcoes.saida.empty()) {
         std::fprintf(stderr,
-                     "uso: %s --dados PASTA --abreviaturas ARQUIVO.tsv --saida BANCO.db\n", argv[0]);
+                     "uso: %s --dados PASTA --abreviaturas ARQUIVO.tsv --saida BANCO.db\n"
+                     "        [--hunspell-br BASE --hunspell-pt BASE --palavras-atuais ARQUIVO\n"
+                     "         --cache-grafia ARQUIVO]\n",
+                     argv[0]);
         return 2;
     }
     std::string erro;

@@ -25,7 +25,8 @@ bool TemMaiuscula(std::string_view s) {
 }  // namespace
 
 std::string FlexoesVerbete::Chave(std::string_view forma) {
-    return ChaveOrtografica(ChaveDobrada(forma));
+    // As written: a rule fold would make "atos" a form of "apto".
+    return ChaveDobrada(forma);
 }
 
 std::string_view FlexoesVerbete::SemHomonimo(std::string_view palavra) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Esquema.h"
 #include "Mascara.h"
 #include "mini/Normaliza.h"
 
@@ -64,6 +65,44 @@ std::pair<size_t, size_t> IndiceVerbetes::FaixaOrto(std::string_view chave, bool
     return {static_cast<size_t>(lo - ordem.begin()), static_cast<size_t>(hi - ordem.begin())};
 }
 
+std::pair<size_t, size_t> IndiceVerbetes::FaixaModerna(std::string_view chave, bool prefixo) const {
+    return FaixaTabela(dados_.ChavesModernas(), chave, prefixo);
+}
+
+std::pair<size_t, size_t> FaixaTabela(const TabelaTextos& k, std::string_view chave, bool prefixo) {
+    size_t a = 0, b = k.tamanho();
+    while (a < b) {
+        const size_t m = a + (b - a) / 2;
+        if (k[m] < chave) a = m + 1; else b = m;
+    }
+    const size_t lo = a;
+    b = k.tamanho();
+    while (a < b) {
+        const size_t m = a + (b - a) / 2;
+        if (prefixo ? ComecaCom(k[m], chave) : k[m] == chave) a = m + 1; else b = m;
+    }
+    return {lo, a};
+}
+
+std::vector<int32_t> IndiceVerbetes::IguaisModerna(std::string_view chave) const {
+    auto [lo, hi] = FaixaModerna(chave, false);
+    std::vector<int32_t> ids;
+    for (size_t i = lo; i < hi; ++i) ids.push_back(static_cast<int32_t>(dados_.IdsModernos()[i]));
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+}
+
+int32_t IndiceVerbetes::PrimeiroPrefixoModerno(std::string_view prefixo) const {
+    auto [lo, hi] = FaixaModerna(prefixo, true);
+    int32_t primeiro = -1;
+    for (size_t i = lo; i < hi; ++i) {
+        const auto id = static_cast<int32_t>(dados_.IdsModernos()[i]);
+        if (primeiro < 0 || id < primeiro) primeiro = id;
+    }
+    return primeiro;
+}
+
 std::vector<int32_t> IndiceVerbetes::IguaisOrtografica(std::string_view chave) const {
     auto [lo, hi] = FaixaOrto(chave, false);
     std::vector<int32_t> ids;
@@ -81,6 +120,19 @@ int32_t IndiceVerbetes::PrimeiroPrefixoOrtografico(std::string_view prefixo) con
 int32_t IndiceVerbetes::Localiza(std::string_view texto) const {
     const std::string f = ChaveDobrada(texto);
     if (f.empty() || dados_.total() == 0) return -1;
+    // The first question of a process: a headword as typed is found in the
+    // file's own index, before any table is loaded.
+    if (!dados_.TabelaPalavrasLida()) {
+        const auto iguais = dados_.PorDobrada(f);
+        if (!iguais.empty()) {
+            if (UsaPonte(f)) {
+                const std::string escrita = MinusculasUtf8(texto);
+                for (const auto& [id, p] : iguais)
+                    if (MinusculasUtf8(std::string_view(p).substr(0, p.find("\u00A0"))) == escrita) return id;
+            }
+            return iguais.front().first;
+        }
+    }
     if (auto [lo, hi] = FaixaDobrada(f); lo < hi) {
         // "pôr" and "por" share a folded key; the one spelled as typed wins.
         // A single letter keeps the first of its key: it starts the letter.
@@ -94,14 +146,17 @@ int32_t IndiceVerbetes::Localiza(std::string_view texto) const {
         }
         return lo;
     }
-    const std::string o = ChaveOrtografica(f);
     if (UsaPonte(f)) {
-        auto iguais = IguaisOrtografica(o);
-        if (!iguais.empty()) return iguais.front();
+        auto modernas = IguaisModerna(f);
+        if (!modernas.empty()) return modernas.front();
     }
     if (auto [lo, hi] = FaixaPrefixo(f); lo < hi) return lo;
-    if (UsaPonte(f)) return PrimeiroPrefixoOrtografico(o);
-    return -1;
+    if (!UsaPonte(f)) return -1;
+    if (int32_t id = PrimeiroPrefixoModerno(f); id >= 0) return id;
+    const std::string o = ChaveOrtografica(f);
+    auto iguais = IguaisOrtografica(o);
+    if (!iguais.empty()) return iguais.front();
+    return PrimeiroPrefixoOrtografico(o);
 }
 
 std::vector<int32_t> IndiceVerbetes::Palavra(std::string_view texto) const {
@@ -110,16 +165,17 @@ std::vector<int32_t> IndiceVerbetes::Palavra(std::string_view texto) const {
     if (f.empty()) return ids;
     auto [lo, hi] = FaixaDobrada(f);
     for (int32_t id = lo; id < hi; ++id) ids.push_back(id);
-    // Entries written the other way ("effeito" for "efeito") follow the
-    // entries of the word's own spelling.
-    if (UsaPonte(f)) {
-        for (int32_t id : IguaisOrtografica(ChaveOrtografica(f)))
-            if (id < lo || id >= hi) ids.push_back(id);
-    }
+    // Entries whose spelling of today it is ("effeito" for "efeito") follow
+    // the entries of the word's own spelling.
+    if (!UsaPonte(f)) return ids;
+    for (int32_t id : IguaisModerna(f))
+        if (id < lo || id >= hi) ids.push_back(id);
+    // The rule fold guesses; it is heard only when nothing else answers.
+    if (ids.empty()) ids = IguaisOrtografica(ChaveOrtografica(f));
     return ids;
 }
 
-std::vector<int32_t> IndiceVerbetes::Mascara(std::string_view padrao, bool tambemOrtografica) const {
+std::vector<int32_t> IndiceVerbetes::Mascara(std::string_view padrao, bool tambemModerna) const {
     std::vector<int32_t> ids;
     const std::string p = ChaveDobradaMascara(padrao);
     if (p.empty()) return ids;
@@ -131,23 +187,40 @@ std::vector<int32_t> IndiceVerbetes::Mascara(std::string_view padrao, bool tambe
         return ids;
     }
 
-    auto [lo, hi] = FaixaPrefixo(m.PrefixoLiteral());
-    for (int32_t id = lo; id < hi; ++id)
-        if (m.Casa(dados_.Dobrada(id))) ids.push_back(id);
-
-    if (tambemOrtografica) {
+    const std::string& texto = m.padrao();
+    const std::string_view fim = std::string_view(texto).substr(texto.find_last_of("*?") + 1);
+    if (m.PrefixoLiteral().empty() && !fim.empty()) {
+        // An ending ("*ção", "?ar"): a range of the reversed keys, matched
+        // against the reversed pattern.
+        const mini::Mascara inversa(InverteUtf8(texto));
+        auto [a, b] = FaixaTabela(dados_.Inversas(), InverteUtf8(fim), true);
+        for (size_t i = a; i < b; ++i) {
+            const uint32_t v = dados_.IdsInversos()[i];
+            if ((v & esquema::kBitModerna) && !tambemModerna) continue;
+            if (inversa.Casa(dados_.Inversas()[i])) ids.push_back(static_cast<int32_t>(v & ~esquema::kBitModerna));
+        }
+    } else {
+        auto [lo, hi] = FaixaPrefixo(m.PrefixoLiteral());
+        for (int32_t id = lo; id < hi; ++id)
+            if (m.Casa(dados_.Dobrada(id))) ids.push_back(id);
+        if (tambemModerna) {
+            auto [a, b] = FaixaModerna(m.PrefixoLiteral(), true);
+            const TabelaTextos& chaves = dados_.ChavesModernas();
+            for (size_t i = a; i < b; ++i)
+                if (m.Casa(chaves[i])) ids.push_back(static_cast<int32_t>(dados_.IdsModernos()[i]));
+        }
+    }
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    if (tambemModerna && ids.empty()) {
         const mini::Mascara mo(
             mini::Mascara::TransformaSegmentos(p, [](std::string_view s) { return ChaveOrtografica(s); }));
         auto [a, b] = FaixaOrto(mo.PrefixoLiteral(), true);
-        const size_t antes = ids.size();
         for (size_t i = a; i < b; ++i) {
             const auto id = static_cast<int32_t>(dados_.OrdemOrtografica()[i]);
             if (mo.Casa(dados_.Ortografica(id))) ids.push_back(id);
         }
-        if (ids.size() > antes) {
-            std::sort(ids.begin(), ids.end());
-            ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
-        }
+        std::sort(ids.begin(), ids.end());
     }
     return ids;
 }

@@ -12,6 +12,9 @@
 
 namespace mini {
 
+// The range of a sorted table whose texts equal the key (or start with it).
+std::pair<size_t, size_t> FaixaTabela(const TabelaTextos& tabela, std::string_view chave, bool prefixo);
+
 class IndiceVerbetes {
 public:
     explicit IndiceVerbetes(const Dados& dados) : dados_(dados) {}
@@ -22,24 +25,31 @@ public:
     std::pair<int32_t, int32_t> FaixaPrefixo(std::string_view prefixo) const;
     // Ids whose spelling-bridge key equals the key, in increasing order.
     std::vector<int32_t> IguaisOrtografica(std::string_view chave) const;
+    // Ids whose modern spelling has this folded key, in increasing order.
+    std::vector<int32_t> IguaisModerna(std::string_view chave) const;
+    // First id whose modern spelling's folded key starts with the prefix; -1 if none.
+    int32_t PrimeiroPrefixoModerno(std::string_view prefixo) const;
     // First id (in the bridge order) whose bridge key starts with the prefix; -1 if none.
     int32_t PrimeiroPrefixoOrtografico(std::string_view prefixo) const;
 
     // The place of a text in the alphabetical sequence: exact folded key,
-    // then exact bridge key, then the first headword that begins with it
-    // (folded, then bridged). -1 when nothing begins with it.
+    // then a headword whose modern spelling it is, then the first headword
+    // that begins with it (as written, then in its modern spelling); the rule
+    // fold only when none of these exists. -1 when nothing begins with it.
     int32_t Localiza(std::string_view texto) const;
 
     // Every entry of a headword: those of its folded key first, then those
-    // that only the spelling bridge joins to it.
+    // whose modern spelling it is; the rule fold only when there is neither.
     std::vector<int32_t> Palavra(std::string_view texto) const;
 
-    // Headwords matching a wildcard pattern, in id order; the bridge keys are
-    // tried too when asked.
-    std::vector<int32_t> Mascara(std::string_view padrao, bool tambemOrtografica) const;
+    // Headwords matching a wildcard pattern, in id order; with
+    // tambemModerna, their modern spellings match too, and when nothing
+    // matches, the rule fold.
+    std::vector<int32_t> Mascara(std::string_view padrao, bool tambemModerna) const;
 
 private:
     std::pair<size_t, size_t> FaixaOrto(std::string_view chave, bool prefixo) const;
+    std::pair<size_t, size_t> FaixaModerna(std::string_view chave, bool prefixo) const;
 
     const Dados& dados_;
 };

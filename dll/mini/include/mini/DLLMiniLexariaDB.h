@@ -12,6 +12,7 @@
 #include <string>
 
 namespace mini {
+class ConjuntoResultados;
 class Dados;
 }
 
@@ -47,6 +48,22 @@ public:
     int32_t ObtemFlexoes(const std::string& palavra, std::string& formas);
     void LimiteResultados(int16_t limite);
 
+    // Today's spelling of an entry: "a|" or "a|b|" (Brazil's first), "" when
+    // the entry is spelled as today or the id is out of range.
+    std::string ObtemGrafiaAtual(int32_t id);
+    // The entries of which the word is today's spelling ("ação" gives acção),
+    // all at once as "word|id|" pairs; the last search is left as it was.
+    int32_t PesquisaGrafia(const std::string& palavra, std::string& resultados);
+
+    // Reads the whole file: SQLite's integrity check and the content hash
+    // the compiler recorded. "" when both hold, else what is wrong.
+    std::string VerificaDados();
+
+    // Why the last call could not answer as asked: a read error of the
+    // database, a query beyond the limits. "" when it went well, so an
+    // empty answer with no error means "nothing found".
+    const std::string& ObtemUltimoErro() const;
+
     // Chunk size in use (the value last written, or the default).
     int32_t limiteResultados() const;
 
@@ -55,4 +72,8 @@ private:
     std::unique_ptr<mini::Dados> dados_;
     struct Estado;
     std::unique_ptr<Estado> estado_;
+    std::string erro_;
+    // Starts a call: forgets the last call's error.
+    bool Pronto();
+    int32_t SemErro(mini::ConjuntoResultados& conjunto, std::string& resultados);
 };

@@ -1,0 +1,203 @@
+#include "GrafiaModerna.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "RegrasGrafia.h"
+#include "mini/Normaliza.h"
+
+namespace mini::compilador {
+namespace {
+
+// Enough for three or four rewrites in a word; words that need more are
+// rare and the guesses would be wild.
+constexpr int kCustoMaximo = 4;
+constexpr size_t kMaximoEstados = 1500;
+constexpr size_t kMaximoConsultas = 250;
+
+bool EhMaiuscula(char32_t c) {
+    return (c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+}
+
+bool EhLetraMinuscula(char32_t c) {
+    return (c >= U'a' && c <= U'z') || (c >= 0xDF && c <= 0xFF && c != 0xF7);
+}
+
+// A consonant that 1990 silenced in Portugal too ("acto", "excepção").
+bool TemConsoanteMuda(const std::u32string& p) {
+    for (size_t i = 0; i + 1 < p.size(); ++i)
+        if ((p[i] == U'c' || p[i] == U'p') && (p[i + 1] == U't' || p[i + 1] == U'ç' || p[i + 1] == U'c'))
+            return true;
+    return false;
+}
+
+// The word without the consonants 1990 silenced.
+std::u32string SemMudas(const std::u32string& p) {
+    std::u32string r;
+    for (size_t i = 0; i < p.size(); ++i) {
+        const bool muda = (p[i] == U'c' || p[i] == U'p') && i + 1 < p.size() &&
+                          (p[i + 1] == U't' || p[i + 1] == U'ç' || p[i + 1] == U'c');
+        if (!muda) r += p[i];
+    }
+    return r;
+}
+
+}  // namespace
+
+GrafiaModerna::GrafiaModerna(VerificadorOrtografico& brasil, VerificadorOrtografico* portugal)
+    : brasil_(brasil), portugal_(portugal) {}
+
+bool GrafiaModerna::Derivavel(const std::string& palavra) {
+    const std::u32string u = DecodificaUtf8(palavra);
+    if (u.empty() || u.front() == U'-' || u.back() == U'-') return false;
+    // A hyphenated name ("To-kio") is no compound the rules know, and a
+    // one-letter first part is a preposition ("á-tôa", "a-par").
+    const size_t hifen = u.find(U'-');
+    if (hifen != std::u32string::npos && (EhMaiuscula(u.front()) || hifen == 1)) return false;
+    for (size_t i = 0; i < u.size(); ++i) {
+        if (u[i] == U'-') {
+            if (u[i - 1] == U'-') return false;
+        } else if (!EhLetraMinuscula(u[i]) && !(i == 0 && EhMaiuscula(u[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool GrafiaModerna::Aceita(VerificadorOrtografico& lista,
+                           std::unordered_map<std::u32string, bool>& memoria,
+                           const std::u32string& palavra) {
+    auto it = memoria.find(palavra);
+    if (it != memoria.end()) return it->second;
+    // A hyphenated word is a word of today when each of its parts is.
+    bool ok = !palavra.empty();
+    for (size_t ini = 0; ok && ini <= palavra.size();) {
+        size_t fim = palavra.find(U'-', ini);
+        if (fim == std::u32string::npos) fim = palavra.size();
+        if (fim == ini) {
+            ok = false;
+        } else if (fim == palavra.size() && ini == 0) {
+            ok = lista.Aceita(CodificaUtf8(palavra));
+        } else {
+            ok = Aceita(lista, memoria, palavra.substr(ini, fim - ini));
+        }
+        ini = fim + 1;
+    }
+    memoria.emplace(palavra, ok);
+    return ok;
+}
+
+std::u32string GrafiaModerna::Escrita(const std::u32string& p) const {
+    if (!maiuscula_ || p.empty()) return p;
+    std::u32string r = p;
+    r[0] = EhLetraMinuscula(r[0]) && r[0] != 0xDF && r[0] != 0xFF ? r[0] - 32 : r[0];
+    return r;
+}
+
+std::u32string GrafiaModerna::Procura(const std::u32string& palavra, const Criterio& aceita) {
+    const auto tonica = RegrasGrafia::TonicaPrincipal(palavra);
+    std::vector<std::vector<std::u32string>> niveis(kCustoMaximo + 1);
+    std::unordered_set<std::u32string> vistos{palavra};
+    niveis[0].push_back(palavra);
+    size_t consultas = 0;
+    std::vector<std::pair<std::u32string, int>> vizinhos;
+    for (int custo = 0; custo <= kCustoMaximo; ++custo) {
+        // Every candidate of this cost is known once the cheaper levels are
+        // expanded, so the first accepted one is the cheapest.
+        // A marked hiatus may move the stress, but only when no candidate of
+        // the same cost keeps it ("doi" is "dói", not "doí").
+        for (int passo = 0; custo > 0 && passo < 2; ++passo) {
+            for (const auto& c : niveis[custo]) {
+                // A single letter is a letter's name, never a word's new spelling.
+                if (c.size() < 2) continue;
+                const bool mesma = RegrasGrafia::TonicaPrincipal(c) == tonica;
+                if (passo == 0 ? !mesma : (mesma || !RegrasGrafia::SoMarcaHiato(palavra, c))) continue;
+                if (++consultas > kMaximoConsultas) return {};
+                if (aceita(c)) return c;
+            }
+        }
+        for (const auto& c : niveis[custo]) {
+            vizinhos.clear();
+            RegrasGrafia::Vizinhos(c, vizinhos);
+            for (auto& [v, k] : vizinhos) {
+                if (custo + k > kCustoMaximo || vistos.size() >= kMaximoEstados) continue;
+                if (vistos.insert(v).second) niveis[custo + k].push_back(std::move(v));
+            }
+        }
+    }
+    return {};
+}
+
+std::u32string GrafiaModerna::PorPartes(const std::u32string& palavra) {
+    // Each part on its own: "pharmaco-chímica" has two old parts.
+    std::u32string r;
+    for (size_t ini = 0; ini <= palavra.size();) {
+        size_t fim = palavra.find(U'-', ini);
+        if (fim == std::u32string::npos) fim = palavra.size();
+        std::u32string parte = palavra.substr(ini, fim - ini);
+        if (!Brasil(parte)) {
+            parte = Procura(parte, [this](const std::u32string& c) { return Brasil(c); });
+            if (parte.empty()) return {};
+        }
+        if (!r.empty()) r += U'-';
+        r += parte;
+        ini = fim + 1;
+    }
+    return r;
+}
+
+bool GrafiaModerna::DeHoje(const std::string& palavra) {
+    if (!Derivavel(palavra)) return false;
+    std::u32string u = DecodificaUtf8(palavra);
+    maiuscula_ = EhMaiuscula(u[0]);
+    if (maiuscula_) u[0] = Minuscula(u[0]);
+    return Brasil(u);
+}
+
+std::vector<std::string> GrafiaModerna::Deriva(const std::string& palavra) {
+    std::vector<std::string> r;
+    if (!Derivavel(palavra)) return r;
+    std::u32string u = DecodificaUtf8(palavra);
+    maiuscula_ = EhMaiuscula(u[0]);
+    if (maiuscula_) u[0] = Minuscula(u[0]);
+    auto ambos = [this](const std::u32string& c) { return Brasil(c) && Portugal(c); };
+    if (Brasil(u)) {
+        // Each part is a word, but since 1990 the prefix is joined to it:
+        // "anti-semita" is "antissemita" when the list has that word.
+        if (const size_t h = u.find(U'-'); h != std::u32string::npos && h + 1 < u.size()) {
+            std::u32string junta = u.substr(0, h);
+            const char32_t seguinte = u[h + 1];
+            if ((seguinte == U'r' || seguinte == U's') && RegrasGrafia::EhVogal(u[h - 1])) junta += seguinte;
+            junta += u.substr(h + 1);
+            if (RegrasGrafia::JuntaHifen(u, h) && Brasil(junta)) r.push_back(CodificaUtf8(Escrita(junta)));
+            return r;
+        }
+        // Brazil still accepts "excepção"; Portugal has dropped the c since.
+        if (portugal_ && TemConsoanteMuda(u) && !Portugal(u)) {
+            const std::u32string c = Procura(u, ambos);
+            if (!c.empty()) r.push_back(CodificaUtf8(Escrita(c)));
+        }
+        return r;
+    }
+    std::u32string c = Procura(u, [this](const std::u32string& x) { return Brasil(x); });
+    if (c.empty() && u.find(U'-') != std::u32string::npos) c = PorPartes(u);
+    if (c.empty()) return r;
+    r.push_back(CodificaUtf8(Escrita(c)));
+    // Portugal rejects Brazil's ô and ê of "tectônico" for the accent alone:
+    // no reason to look for a form without the consonant.
+    const bool acentoDoBrasil = c.find_first_of(U"ôê") != std::u32string::npos;
+    if (portugal_ && !acentoDoBrasil && !Portugal(c)) {
+        std::u32string europeia = Procura(u, ambos);
+        // Portugal may not know the word at all: its silent consonant is
+        // still gone today ("sceptrígero": ceptrígero, cetrígero).
+        if (europeia.empty() && TemConsoanteMuda(c))
+            europeia = Procura(u, [this](const std::u32string& x) { return !TemConsoanteMuda(x) && Brasil(x); });
+        // Only the silent consonants may differ: Portugal's list lacking a
+        // word is no reason for another guess ("coa-das-pichas").
+        if (!europeia.empty() && europeia != c && europeia == SemMudas(c))
+            r.push_back(CodificaUtf8(Escrita(europeia)));
+    }
+    return r;
+}
+
+}  // namespace mini::compilador

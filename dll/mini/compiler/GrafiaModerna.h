@@ -1,0 +1,53 @@
+// Today's spelling of a 1913 word. A word the Brazilian list accepts is a
+// word of today and stays itself. Otherwise the reforms' rewrites give
+// candidates, cheapest first; the first that the list accepts and that keeps
+// the stress on the same vowel wins. The European list only adds the
+// post-1990 form where the Brazilian one also accepts an older spelling
+// ("arquitecto" and "arquiteto").
+#pragma once
+
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "VerificadorOrtografico.h"
+
+namespace mini::compilador {
+
+class GrafiaModerna {
+public:
+    // portugal may be null.
+    GrafiaModerna(VerificadorOrtografico& brasil, VerificadorOrtografico* portugal);
+
+    // The modern spellings of a lower-case word, the Brazilian one first;
+    // empty when the word is of today or when no candidate fits.
+    std::vector<std::string> Deriva(const std::string& palavra);
+
+    // Whether the Brazilian list takes the word as it stands.
+    bool DeHoje(const std::string& palavra);
+
+    // Whether the word can be looked at: lower-case letters, with hyphens
+    // between them; a name may start with a capital.
+    static bool Derivavel(const std::string& palavra);
+
+private:
+    using Criterio = std::function<bool(const std::u32string&)>;
+    // The cheapest candidate the criterion accepts with the word's stress;
+    // empty when the budget runs out first.
+    std::u32string Procura(const std::u32string& palavra, const Criterio& aceita);
+    std::u32string PorPartes(const std::u32string& palavra);
+    bool Aceita(VerificadorOrtografico& lista, std::unordered_map<std::u32string, bool>& memoria,
+                const std::u32string& palavra);
+    // The word lists see the capital of a name; the rules never do.
+    std::u32string Escrita(const std::u32string& p) const;
+    bool Brasil(const std::u32string& p) { return Aceita(brasil_, memoriaBrasil_, Escrita(p)); }
+    bool Portugal(const std::u32string& p) { return Aceita(*portugal_, memoriaPortugal_, Escrita(p)); }
+
+    VerificadorOrtografico& brasil_;
+    VerificadorOrtografico* portugal_;
+    bool maiuscula_ = false;
+    std::unordered_map<std::u32string, bool> memoriaBrasil_, memoriaPortugal_;
+};
+
+}  // namespace mini::compilador

@@ -1,0 +1,16 @@
+// How the entry text is cut into words, shared by the text index and the
+// queries on it, so a query word is always a word the index could hold.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mini {
+
+// Words of a text as they are written: runs of letters and digits; a
+// hyphenated or apostrophed word ("guarda-chuva", "d'água") gives the whole,
+// then each part. With curingas, "*" and "?" count as letters (query masks).
+std::vector<std::string> PalavrasDoTexto(std::string_view texto, bool curingas = false);
+
+}  // namespace mini
