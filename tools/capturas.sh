@@ -91,6 +91,9 @@ xdotool type --delay 90 cantar; sleep 1.5
 captura 02d-verbo-cantar
 clica $((8 + 13)) $((33 + 13)) 1.5
 captura 02e-voltar
+# Today's spelling finds the 1913 entry, which shows it under the title.
+xdotool type --delay 90 acao; sleep 1.5
+captura 02f-grafia-atual
 
 # Scrolling: three clicks on the track below the thumb, then a headword.
 for _ in 1 2 3; do clica 248 400 0.2; done
