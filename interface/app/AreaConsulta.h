@@ -4,6 +4,7 @@
 // the engine; the controller reaches the window only through JanelaConsulta.
 #pragma once
 
+#include "AreaPesquisa.h"
 #include "CBrowser.h"
 #include "ControladorConsulta.h"
 #include "DocumentoVisor.h"
@@ -24,6 +25,7 @@ class QLineEdit;
 class QToolButton;
 class QWidget;
 class VisorWeb;
+struct Disposicao;
 
 class AreaConsulta : public QObject, public JanelaConsulta {
     Q_OBJECT
@@ -41,6 +43,8 @@ public:
         std::function<void(int qual)> selecionaLista;               // 1 alphabetical, 2 results
         std::function<void(bool ocultar)> ocultaBotoesVerbete;
         std::function<void()> processaEventos;
+        QLabel* lblDescricaoPesquisa = nullptr;
+        std::function<void()> posiciona;   // lay the window out again
     };
 
     explicit AreaConsulta(Ligacoes ligacoes);
@@ -49,6 +53,7 @@ public:
     CBrowser& Browser() { return m_browser; }
     ControladorConsulta& Controlador() { return *m_controlador; }
     HistoricoJanela& Historico() { return *m_historico; }
+    AreaPesquisa& Pesquisa() { return *m_pesquisa; }
     QLineEdit* Entrada() const { return txtEntrada; }
     VisorWeb* Visor() const { return m_documento.Visor(); }
     QLabel* TipAbreviatura() const { return picTipAbrev; }
@@ -56,6 +61,8 @@ public:
     // The web view takes its place in the entry area (placeholder replaced).
     VisorWeb* CriaVisor(QWidget* lugar);
     void Posiciona(const QRect& areaBusca, const QRect& visor);
+    // Room for the advanced panel and the list tabs in the left column.
+    void AjustaColuna(Disposicao& d);
     void DefineTempoTip(int tiques) { m_tempoTip = tiques; }
     void AvancaHistorico();
     // Every entry recorded in the history passes here too.
@@ -95,6 +102,7 @@ private:
     CBrowser m_browser;
     std::unique_ptr<ControladorConsulta> m_controlador;
     std::unique_ptr<HistoricoJanela> m_historico;
+    std::unique_ptr<AreaPesquisa> m_pesquisa;
     QLineEdit* txtEntrada = nullptr;
     QToolButton* btBuscar = nullptr;
     QLabel* picTipAbrev = nullptr;

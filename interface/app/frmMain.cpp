@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "AreaConsulta.h"
+#include "PainelAvancado.h"
 #include "ArmazemQSettings.h"
 #include "BotaoImagem.h"
 #include "CConfig.h"
@@ -202,6 +203,8 @@ void frmMain::InicializaListas()
     ligacoes.selecionaLista = [this](int qual) { SelecionaLista(qual); };
     ligacoes.ocultaBotoesVerbete = [this](bool ocultar) { OcultaBotoesVerbete(ocultar); };
     ligacoes.processaEventos = [] { QCoreApplication::processEvents(); };
+    ligacoes.lblDescricaoPesquisa = lblDescricaoPesquisa;
+    ligacoes.posiciona = [this] { PosicionaControles(); };
     m_consulta = std::make_unique<AreaConsulta>(std::move(ligacoes));
     connect(m_consulta.get(), &AreaConsulta::PaginaCarregada, this, &frmMain::PaginaCarregada);
     HistoricoJanela& historico = m_consulta->Historico();
@@ -292,7 +295,6 @@ void frmMain::PreparaPesquisa(const QString& descricao)
 {
     m_layoutBusca = 99;
     lblDescricaoPesquisa->setText(descricao);
-    m_buscaAvancada = 0;
 }
 
 void frmMain::DefineTempoTip(int tiques)
@@ -330,6 +332,8 @@ void frmMain::DefineDica(const QString& controle, const QString& texto)
 void frmMain::PosicionaControles()
 {
     m_disposicao = LayoutJanela::Calcula(width(), height());
+    if (m_consulta)
+        m_consulta->AjustaColuna(m_disposicao);
     m_pele->Posiciona(m_disposicao);
     PicLista_->setGeometry(m_disposicao.listas);
     picLista2->setGeometry(m_disposicao.listas);
@@ -348,9 +352,7 @@ void frmMain::PosicionaControles()
 
 void frmMain::AbreBuscaAvancada()
 {
-    // Hook: the advanced search panel is not part of this window yet; the
-    // flag keeps the stored choice so it survives the next exit.
-    m_buscaAvancada = 1;
+    m_consulta->Pesquisa().Painel().imgAvancada_Click();
 }
 
 void frmMain::Repinta()
@@ -419,6 +421,7 @@ void frmMain::FinalizaLista()
     if (m_consulta)
         m_consulta->Controlador().Para();
     lista->Finaliza();
+    lista2->Finaliza();
 }
 
 void frmMain::LiberaMotor()
@@ -432,7 +435,7 @@ void frmMain::LiberaMotor()
 
 bool frmMain::BuscaAvancadaAberta() const
 {
-    return m_buscaAvancada == 1;
+    return m_consulta && m_consulta->Pesquisa().Painel().Aberto();
 }
 
 void frmMain::GravaBuscasAnteriores()

@@ -11,6 +11,7 @@
 #include "frmMain.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTextStream>
@@ -126,17 +127,22 @@ TEST_F(Consulta, EnterPalavraClicadaEAbreviatura)
     C().ConfirmaEntrada(QStringLiteral("manga"));
     EXPECT_EQ(C().Pedido(), 77669);
 
-    // A word link with a comma after it looks up the word.
+    // A word link with a comma after it lists the entries of the word.
+    auto listados = [this] { return janela->Lista2()->Ids(); };
     C().ConsultaPalavraClicada(QStringLiteral("casa,"));
-    EXPECT_EQ(C().Pedido(), 25899);
-    // An abbreviation shows its meaning in the tip and opens nothing.
+    EXPECT_EQ(C().Pedido(), 77669);
+    EXPECT_NE(std::find(listados().begin(), listados().end(), 25899), listados().end());
+    EXPECT_TRUE(B().HtmlConteudo().contains(u"<span id=\"T5\">casa</span>"));
+    EXPECT_FALSE(Area().ListaAlfabeticaVisivel());
+    // An abbreviation shows its meaning in the tip and lists nothing.
+    const auto antes = listados();
     C().ConsultaPalavraClicada(QStringLiteral("Fig."));
-    EXPECT_EQ(C().Pedido(), 25899);
+    EXPECT_EQ(listados(), antes);
     EXPECT_TRUE(Area().TipAbreviatura()->isVisible());
     EXPECT_EQ(Area().TipAbreviatura()->text(), u"Figurado");
     // Two words of a label: only the first is looked up.
     C().ConsultaPalavraClicada(QStringLiteral("manga%20larga"));
-    EXPECT_EQ(C().Pedido(), 77669);
+    EXPECT_NE(std::find(listados().begin(), listados().end(), 77669), listados().end());
 }
 
 TEST(RotaTeclado, DecideComoATabela)
