@@ -15,6 +15,10 @@
 AreaPesquisa::AreaPesquisa(Partes partes) : m(std::move(partes)), m_busca(*m.lista2, *this)
 {
     m_painel = new PainelAvancado(m.janela, m.txtEntrada);
+    if (m.lblDescricaoPesquisa) {
+        m.lblDescricaoPesquisa->setWordWrap(true);
+        m.lblDescricaoPesquisa->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
     m_painel->AoMudarDisposicao = [this] {
         if (m.posiciona)
             m.posiciona();

@@ -16,6 +16,10 @@
 namespace {
 
 const QString kEstiloTexto = QStringLiteral("color: rgb(52, 82, 104); background: transparent;");
+const QString kEstiloBotao = QStringLiteral(
+    "QToolButton { border: none; background: transparent; color: rgb(52, 82, 104); }"
+    "QToolButton:hover { color: rgb(12, 102, 154); text-decoration: underline; }");
+const QColor kCorTexto(52, 82, 104);
 const QString kEstiloCaixa = QStringLiteral(
     "QLineEdit { border: 1px solid rgb(142, 166, 184); border-radius: 3px; padding: 1px 5px;"
     " background: white; color: rgb(38, 52, 64); }"
@@ -26,7 +30,9 @@ QCheckBox* Caixa(QWidget* pai, int indice, const QString& texto)
 {
     auto* c = new QCheckBox(texto, pai);
     c->setObjectName(QStringLiteral("chkAvancada%1").arg(indice));
-    c->setStyleSheet(kEstiloTexto);
+    QPalette cores = c->palette();
+    cores.setColor(QPalette::WindowText, kCorTexto);
+    c->setPalette(cores);
     c->setFocusPolicy(Qt::TabFocus);
     c->hide();
     return c;
@@ -52,13 +58,13 @@ PainelAvancado::PainelAvancado(QWidget* janela, QLineEdit* entrada) : QObject(ja
     imgAvancada->setObjectName(QStringLiteral("imgAvancada"));
     imgAvancada->setText(QStringLiteral("Pesquisa avançada ▾"));
     imgAvancada->setAutoRaise(true);
-    imgAvancada->setStyleSheet(kEstiloTexto);
+    imgAvancada->setStyleSheet(kEstiloBotao);
     connect(imgAvancada, &QToolButton::clicked, this, &PainelAvancado::imgAvancada_Click);
     imgFechar = new QToolButton(janela);
     imgFechar->setObjectName(QStringLiteral("imgFechar"));
     imgFechar->setText(QStringLiteral("Fechar pesquisa avançada ▴"));
     imgFechar->setAutoRaise(true);
-    imgFechar->setStyleSheet(kEstiloTexto);
+    imgFechar->setStyleSheet(kEstiloBotao);
     imgFechar->hide();
     connect(imgFechar, &QToolButton::clicked, this, &PainelAvancado::imgFechar_Click);
 
@@ -227,8 +233,11 @@ void PainelAvancado::Ajusta(Disposicao& d)
     m_abas->setGeometry(x, y, largura, 20);
     y += 22;
     d.lblDescricaoPesquisa = QRect(x + 2, y, largura - 4, 16);
-    lblFiltros->setGeometry(x + 2, y + 18, largura - 4, 16);
+    // Long titles take two lines.
+    d.lblDescricaoPesquisa.setHeight(28);
+    lblFiltros->setGeometry(x + 2, y + 29, largura - 4, 16);
     d.imgLetras.moveTop(y);
+    y += AlturaTitulos - d.imgLetras.height();
     const int topoListas = d.imgLetras.bottom() + 1 + 6;
     d.listas = QRect(x, topoListas, largura, std::max(0, fimColuna - topoListas + 1));
 }

@@ -26,6 +26,8 @@ class PainelAvancado : public QObject {
     Q_OBJECT
 public:
     static constexpr int AlturaMaximaClasses = 120;
+    // The title line and the filter label, or the letter chooser, above the lists.
+    static constexpr int AlturaTitulos = 46;
 
     PainelAvancado(QWidget* janela, QLineEdit* txtEntrada);
 
