@@ -1,5 +1,6 @@
 #include "AreaConsulta.h"
 
+#include "AtalhosJanela.h"
 #include "CList.h"
 #include "LayoutJanela.h"
 #include "PainelAvancado.h"
@@ -260,7 +261,10 @@ bool AreaConsulta::eventFilter(QObject* objeto, QEvent* evento)
 {
     switch (evento->type()) {
     case QEvent::KeyPress:
-        return TrataTecla(objeto, static_cast<QKeyEvent*>(evento));
+        return TrataAtalho(objeto, static_cast<QKeyEvent*>(evento), false)
+               || TrataTecla(objeto, static_cast<QKeyEvent*>(evento));
+    case QEvent::KeyRelease:
+        return TrataAtalho(objeto, static_cast<QKeyEvent*>(evento), true);
     case QEvent::MouseMove:
         if (objeto == picTipAbrev)
             m_contaTip = 0;
@@ -273,6 +277,24 @@ bool AreaConsulta::eventFilter(QObject* objeto, QEvent* evento)
     default: break;
     }
     return false;
+}
+
+bool AreaConsulta::TrataAtalho(QObject* objeto, QKeyEvent* tecla, bool soltura)
+{
+    auto* widget = qobject_cast<QWidget*>(objeto);
+    if (!widget || widget->window() != m.janela || tecla->isAutoRepeat() || FocoAtual() == RotaTeclado::Foco::Nota)
+        return false;
+    const QString botao = AtalhosJanela::Decide(tecla->key(), tecla->modifiers(), soltura);
+    if (botao.isEmpty())
+        return false;
+    if (botao == AtalhosJanela::FocoBusca) {
+        QLineEdit* caixa = txtEntrada->isVisibleTo(m.janela) ? txtEntrada : m_pesquisa->Painel().Entrada1Widget();
+        caixa->setFocus();
+        caixa->selectAll();
+    } else if (AoAtalho) {
+        AoAtalho(botao);
+    }
+    return true;
 }
 
 bool AreaConsulta::TrataTecla(QObject* objeto, QKeyEvent* tecla)

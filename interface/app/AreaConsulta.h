@@ -65,6 +65,8 @@ public:
     void AjustaColuna(Disposicao& d);
     void DefineTempoTip(int tiques) { m_tempoTip = tiques; }
     void AvancaHistorico();
+    // A command key: the name of the button it stands for.
+    std::function<void(const QString& botao)> AoAtalho;
     // Every entry recorded in the history passes here too.
     std::function<void(const QString& palavra, qint32 id, const QString& busca, const QString& iniciada,
                        const QString& terminada)> AoRegistrar;
@@ -94,6 +96,7 @@ protected:
 
 private:
     bool TrataTecla(QObject* objeto, QKeyEvent* tecla);
+    bool TrataAtalho(QObject* objeto, QKeyEvent* tecla, bool soltura);
     RotaTeclado::Foco FocoAtual() const;
     void tmrTip_Timer();
 

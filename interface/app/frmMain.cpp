@@ -207,6 +207,7 @@ void frmMain::InicializaListas()
     ligacoes.posiciona = [this] { PosicionaControles(); };
     m_consulta = std::make_unique<AreaConsulta>(std::move(ligacoes));
     connect(m_consulta.get(), &AreaConsulta::PaginaCarregada, this, &frmMain::PaginaCarregada);
+    m_consulta->AoAtalho = [this](const QString& botao) { m_comandos->Clique(botao); };
     HistoricoJanela& historico = m_consulta->Historico();
     historico.AoHabilitar = [this](bool anterior, bool proximo) {
         m_pele->Botao(QStringLiteral("btAnterior"))->setEnabled(anterior);

@@ -10,9 +10,12 @@
 #include "RotaTeclado.h"
 #include "frmMain.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QTest>
 #include <algorithm>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTextStream>
 #include <QTimer>
@@ -169,4 +172,26 @@ TEST(RotaTeclado, DecideComoATabela)
         ++casos;
     }
     EXPECT_GE(casos, 15);
+}
+
+TEST_F(Consulta, TeclasDeComandoDaJanela)
+{
+    janela->activateWindow();
+    QWidget* lista = janela->findChild<QWidget*>(QStringLiteral("PicLista"));
+    lista->setFocus();
+    QTest::keyClick(lista, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Area().Entrada());
+
+    C().ExibeVerbete(77669, QString(), true, true);
+    C().ExibeVerbete(25899, QString(), true, true);
+    QTest::keyClick(Area().Entrada(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(C().Pedido(), 77669);
+    QTest::keyClick(Area().Entrada(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(C().Pedido(), 25899);
+    // The box keeps its own Left and Right.
+    Area().Entrada()->setText(QStringLiteral("abc"));
+    Area().Entrada()->setCursorPosition(3);
+    QTest::keyClick(Area().Entrada(), Qt::Key_Left);
+    EXPECT_EQ(Area().Entrada()->cursorPosition(), 2);
+    EXPECT_EQ(C().Pedido(), 25899);
 }
