@@ -3,7 +3,8 @@
 # server: start, a typed word in the three view modes with the word marked,
 # a verb with its table, Back, scrolling, a letter picked, the minimum size,
 # maximized and restored, a restart with the geometry kept, the advanced
-# search and its result pages, a second copy, damaged data.
+# search and its result pages, the previous searches, a second copy,
+# damaged data.
 #   tools/capturas.sh [PASTA_DO_PROGRAMA] [PASTA_DAS_CAPTURAS]
 # Needs Xvfb, xdotool and ImageMagick's import.
 set -eu
@@ -157,6 +158,9 @@ clica 100 170 0.6; xdotool key Up Return; sleep 0.5
 clica 16 147 0.3
 clica 100 85 0.2; xdotool type --delay 60 "água"; xdotool key Return; sleep 2.5
 captura 13-busca-no-texto
+# The previous searches, kept from the first run, under the search box.
+clica 200 108 0.8
+captura 14-buscas-anteriores
 
 # A second copy ends silently while the first runs.
 inicio=$(date +%s%N)

@@ -73,7 +73,8 @@ AreaConsulta::AreaConsulta(Ligacoes ligacoes)
     m_controlador = std::make_unique<ControladorConsulta>(ControladorConsulta::Partes{
         *this, m_browser, *m.lista, *m.lista2, m.motor, m.pastaPrograma});
     AreaPesquisa::Partes pesquisa{m.janela, txtEntrada, m.lblDescricaoPesquisa, &m_browser, m.lista, m.lista2, this,
-                                  m.motor, [this] { m_controlador->ParaBusca(); }, m.selecionaLista, m.posiciona};
+                                  m.motor, [this] { m_controlador->ParaBusca(); }, m.selecionaLista, m.posiciona,
+                                  [this](qint32 id) { m_controlador->ExibeVerbete(id, QString(), false, true); }};
     m_pesquisa = std::make_unique<AreaPesquisa>(std::move(pesquisa));
     connect(txtEntrada, &QLineEdit::textEdited, this, [this](const QString& texto) { m_controlador->TextoDigitado(texto); });
 
@@ -133,7 +134,7 @@ void AreaConsulta::Posiciona(const QRect& areaBusca, const QRect& areaVisor)
 
 void AreaConsulta::AjustaColuna(Disposicao& d)
 {
-    m_pesquisa->Painel().Ajusta(d);
+    m_pesquisa->Ajusta(d);
 }
 
 // --- JanelaConsulta ----------------------------------------------------------
@@ -198,6 +199,7 @@ void AreaConsulta::RegistraHistorico(const QString& palavra, qint32 id, const QS
                                      const QString& terminada)
 {
     m_historico->Historico().Adiciona(palavra, id, busca, iniciada, terminada);
+    m_pesquisa->Buscas().Adiciona(palavra, id);
     if (AoRegistrar)
         AoRegistrar(palavra, id, busca, iniciada, terminada);
 }

@@ -4,12 +4,15 @@
 #include "CList.h"
 #include "ConsultaFlexoes.h"
 #include "JanelaConsulta.h"
+#include "LayoutJanela.h"
 #include "PainelAvancado.h"
+#include "SuperficieWidget.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QToolButton>
 #include <QWidget>
 
 AreaPesquisa::AreaPesquisa(Partes partes) : m(std::move(partes)), m_busca(*m.lista2, *this)
@@ -24,6 +27,26 @@ AreaPesquisa::AreaPesquisa(Partes partes) : m(std::move(partes)), m_busca(*m.lis
             m.posiciona();
     };
     m_painel->AoSelecionarAba = [this](int qual) { SelecionaLista(qual); };
+
+    btBuscasAnteriores = new QToolButton(m.janela);
+    btBuscasAnteriores->setObjectName(QStringLiteral("btBuscasAnteriores"));
+    btBuscasAnteriores->setText(QStringLiteral("Buscas anteriores ▾"));
+    btBuscasAnteriores->setStyleSheet(QStringLiteral(
+        "QToolButton { border: none; background: transparent; color: rgb(52, 82, 104); }"
+        "QToolButton:hover { color: rgb(12, 102, 154); text-decoration: underline; }"));
+    connect(btBuscasAnteriores, &QToolButton::clicked, this,
+            [this] { MostraBuscasAnteriores(!picBuscasAnteriores->isVisible()); });
+    picBuscasAnteriores = new SuperficieWidget(m.janela);
+    picBuscasAnteriores->setObjectName(QStringLiteral("picBuscasAnteriores"));
+    picBuscasAnteriores->setStyleSheet(QStringLiteral("border: 1px solid rgb(142, 166, 184);"));
+    picBuscasAnteriores->resize(LayoutJanela::LarguraColuna, 120);
+    picBuscasAnteriores->hide();
+    m_Buscas.Inicializa(picBuscasAnteriores);
+    m_Buscas.Eventos.SelecionaItem = [this](const QString&, qint32 id) {
+        MostraBuscasAnteriores(false);
+        if (m.exibeVerbete)
+            m.exibeVerbete(id);
+    };
     m.lista2->Eventos.RetornoBusca = [this](const QString& palavra, const QString& html, qint32 tam, qint16 tipo) {
         m_paginas.RetornoBusca(palavra, html, tam, tipo);
     };
@@ -32,6 +55,7 @@ AreaPesquisa::AreaPesquisa(Partes partes) : m(std::move(partes)), m_busca(*m.lis
 
 AreaPesquisa::~AreaPesquisa()
 {
+    picBuscasAnteriores->DefineOuvinte(nullptr);
     m.lista2->Eventos.RetornoBusca = nullptr;
     m.lista2->Eventos.NaoEncontrado = nullptr;
 }
@@ -42,6 +66,30 @@ void AreaPesquisa::PesquisaPalavraClicada(const QString& palavra)
     m_busca.ListaPesquisaFlexivel(palavra, QString());
     m_palavraClicada = false;
     m_painel->DefineRotuloFiltros(QString(), QString());
+}
+
+void AreaPesquisa::Ajusta(Disposicao& d)
+{
+    m_painel->Ajusta(d);
+    // Right of the panel's toggle, on the same line; the list drops below it.
+    const QRect linha(d.areaBusca.left(), d.areaBusca.bottom() + 3, d.areaBusca.width(), 18);
+    btBuscasAnteriores->setGeometry(linha.right() - 110, linha.top(), 110, linha.height());
+    picBuscasAnteriores->setGeometry(linha.left(), linha.bottom() + 2, linha.width(),
+                                     std::min(150, std::max(40, d.listas.bottom() - linha.bottom() - 2)));
+    // Hidden while the class list takes that room.
+    const bool classes = m_painel->Aberto() && m_painel->IndiceFiltro() == 1;
+    btBuscasAnteriores->setVisible(!classes);
+    if (classes)
+        MostraBuscasAnteriores(false);
+}
+
+void AreaPesquisa::MostraBuscasAnteriores(bool visivel)
+{
+    picBuscasAnteriores->setVisible(visivel);
+    if (visivel) {
+        picBuscasAnteriores->raise();
+        m_Buscas.DesenhaLista();
+    }
 }
 
 // --- PainelPesquisa ------------------------------------------------------------

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "AmbienteBusca.h"
+#include "CBuscasAnteriores.h"
 #include "DespachoPesquisa.h"
 #include "DestinoResultados.h"
 #include "PaginasResultado.h"
@@ -22,7 +23,10 @@ class MotorDicionario;
 class PainelAvancado;
 class QLabel;
 class QLineEdit;
+class QToolButton;
 class QWidget;
+class SuperficieWidget;
+struct Disposicao;
 
 class AreaPesquisa : public QObject, public PainelPesquisa, public DestinoResultados, public AmbienteBusca {
     Q_OBJECT
@@ -39,6 +43,8 @@ public:
         std::function<void()> paraBuscaDigitada;
         std::function<void(int qual)> selecionaLista;
         std::function<void()> posiciona;   // lay the window out again
+        // A previous search chosen: its entry, not recorded again.
+        std::function<void(qint32 id)> exibeVerbete;
     };
 
     explicit AreaPesquisa(Partes partes);
@@ -48,6 +54,11 @@ public:
     PaginasResultado& Paginas() { return m_paginas; }
     PesquisaLista& Busca() { return m_busca; }
     PainelAvancado& Painel() { return *m_painel; }
+    CBuscasAnteriores& Buscas() { return m_Buscas; }
+    SuperficieWidget* PicBuscasAnteriores() const { return picBuscasAnteriores; }
+    // The panel and the previous searches in the left column.
+    void Ajusta(Disposicao& d);
+    void MostraBuscasAnteriores(bool visivel);
 
     // The result list of a clicked word: its filters do not apply.
     void PesquisaPalavraClicada(const QString& palavra);
@@ -92,5 +103,8 @@ private:
     DespachoPesquisa m_despacho{*this};
     PaginasResultado m_paginas{*this};
     PesquisaLista m_busca;
+    CBuscasAnteriores m_Buscas;
+    SuperficieWidget* picBuscasAnteriores = nullptr;
+    QToolButton* btBuscasAnteriores = nullptr;
     bool m_palavraClicada = false;
 };

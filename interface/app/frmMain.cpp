@@ -310,7 +310,7 @@ void frmMain::DefineCoresMarca(quint32 fundo, quint32 texto)
 
 void frmMain::AdicionaBuscaAnterior(const QString& titulo, qint32 id)
 {
-    m_buscasAnteriores.emplace_back(titulo, id);
+    m_consulta->Pesquisa().Buscas().Adiciona(titulo, id);
 }
 
 void frmMain::AlteraFonteListas(qint16 fonte)
@@ -441,8 +441,9 @@ bool frmMain::BuscaAvancadaAberta() const
 
 void frmMain::GravaBuscasAnteriores()
 {
-    // Hook: the previous searches are written by their own part; until
-    // then the stored ones are left as they are.
+    if (m_consulta)
+        m_consulta->Pesquisa().Buscas().GravaHistorico(
+            [this](const QString& nome, const QString& valor) { return m_config->GravaReg(nome, valor); });
 }
 
 void frmMain::SalvaNota()

@@ -211,7 +211,7 @@ void PainelAvancado::Ajusta(Disposicao& d)
     const int largura = d.areaBusca.width();
     const int fimColuna = d.listas.bottom();
     int y = d.areaBusca.bottom() + 3;
-    const QRect botao(x, y, largura, kAlturaLinha);
+    const QRect botao(x, y, largura - 112, kAlturaLinha);
     imgAvancada->setGeometry(botao);
     imgFechar->setGeometry(botao);
     y += kAlturaLinha + 2;

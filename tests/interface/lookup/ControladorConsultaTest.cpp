@@ -4,6 +4,8 @@
 #include "AreaConsulta.h"
 #include "ArmazemMemoria.h"
 #include "CBrowser.h"
+#include "CBuscasAnteriores.h"
+#include "SuperficieWidget.h"
 #include "CEscolheLetra.h"
 #include "CList.h"
 #include "ControladorConsulta.h"
@@ -194,4 +196,39 @@ TEST_F(Consulta, TeclasDeComandoDaJanela)
     QTest::keyClick(Area().Entrada(), Qt::Key_Left);
     EXPECT_EQ(Area().Entrada()->cursorPosition(), 2);
     EXPECT_EQ(C().Pedido(), 25899);
+}
+
+TEST_F(Consulta, BuscasAnterioresSobrevivemENaoSeRegistramDeNovo)
+{
+    C().LocalizaNaLista(QStringLiteral("manga"));
+    C().LocalizaNaLista(QStringLiteral("casa"));
+    CBuscasAnteriores& buscas = Area().Pesquisa().Buscas();
+    ASSERT_EQ(buscas.Quantidade(), 2);
+    EXPECT_EQ(buscas.Registros().back().getIDVerbete(), 25899);
+
+    // A line of the box opens its entry without recording it anywhere.
+    Area().Pesquisa().MostraBuscasAnteriores(true);
+    const QList<qint32> antes = historico;
+    buscas.MousePressiona(5, buscas.AlturaLinha() * 1.5, 1);
+    buscas.MouseSolta(5, buscas.AlturaLinha() * 1.5, 1);
+    EXPECT_EQ(C().Pedido(), 77669);
+    EXPECT_EQ(historico, antes);
+    EXPECT_EQ(buscas.Quantidade(), 2);
+    EXPECT_FALSE(Area().Pesquisa().PicBuscasAnteriores()->isVisible());
+
+    janela->close();
+    EXPECT_EQ(armazem.Le(ArmazemConfig::Escopo::Usuario, QStringLiteral("HistTit4")), QStringLiteral("casa"));
+    EXPECT_EQ(armazem.Le(ArmazemConfig::Escopo::Usuario, QStringLiteral("HistID3")), QStringLiteral("77669"));
+    EXPECT_EQ(armazem.Le(ArmazemConfig::Escopo::Usuario, QStringLiteral("HistTit1")), std::nullopt);
+
+    frmMain::Opcoes o;
+    o.caminhoBanco = QStringLiteral(MINI_TEST_DB);
+    o.armazem = &armazem;
+    o.comVisor = false;
+    frmMain outra(o);
+    ASSERT_EQ(outra.Carrega({}), CicloJanela::Carga::Pronta);
+    const auto& lidas = outra.Consulta()->Pesquisa().Buscas().Registros();
+    ASSERT_EQ(lidas.size(), 2u);
+    EXPECT_EQ(lidas[0].getIDVerbete(), 77669);
+    EXPECT_EQ(lidas[1].getTitulo(), u"casa");
 }
