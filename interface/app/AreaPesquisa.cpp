@@ -73,7 +73,7 @@ void AreaPesquisa::Ajusta(Disposicao& d)
     m_painel->Ajusta(d);
     // Right of the panel's toggle, on the same line; the list drops below it.
     const QRect linha(d.areaBusca.left(), d.areaBusca.bottom() + 3, d.areaBusca.width(), 18);
-    btBuscasAnteriores->setGeometry(linha.right() - 110, linha.top(), 110, linha.height());
+    btBuscasAnteriores->setGeometry(linha.right() - 124, linha.top(), 125, linha.height());
     picBuscasAnteriores->setGeometry(linha.left(), linha.bottom() + 2, linha.width(),
                                      std::min(150, std::max(40, d.listas.bottom() - linha.bottom() - 2)));
     // Hidden while the class list takes that room.

@@ -62,7 +62,8 @@ PainelAvancado::PainelAvancado(QWidget* janela, QLineEdit* entrada) : QObject(ja
     connect(imgAvancada, &QToolButton::clicked, this, &PainelAvancado::imgAvancada_Click);
     imgFechar = new QToolButton(janela);
     imgFechar->setObjectName(QStringLiteral("imgFechar"));
-    imgFechar->setText(QStringLiteral("Fechar pesquisa avançada ▴"));
+    imgFechar->setText(QStringLiteral("Fechar pesquisa ▴"));
+    imgFechar->setToolTip(QStringLiteral("Fechar a pesquisa avançada"));
     imgFechar->setAutoRaise(true);
     imgFechar->setStyleSheet(kEstiloBotao);
     imgFechar->hide();
@@ -211,7 +212,7 @@ void PainelAvancado::Ajusta(Disposicao& d)
     const int largura = d.areaBusca.width();
     const int fimColuna = d.listas.bottom();
     int y = d.areaBusca.bottom() + 3;
-    const QRect botao(x, y, largura - 112, kAlturaLinha);
+    const QRect botao(x, y, largura - 127, kAlturaLinha);
     imgAvancada->setGeometry(botao);
     imgFechar->setGeometry(botao);
     y += kAlturaLinha + 2;

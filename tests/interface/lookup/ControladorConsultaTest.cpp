@@ -10,6 +10,7 @@
 #include "CList.h"
 #include "ControladorConsulta.h"
 #include "RotaTeclado.h"
+#include "UtilTexto.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -231,4 +232,29 @@ TEST_F(Consulta, BuscasAnterioresSobrevivemENaoSeRegistramDeNovo)
     ASSERT_EQ(lidas.size(), 2u);
     EXPECT_EQ(lidas[0].getIDVerbete(), 77669);
     EXPECT_EQ(lidas[1].getTitulo(), u"casa");
+}
+
+TEST_F(Consulta, NovaBuscaDuranteOPreenchimentoSubstituiAAnterior)
+{
+    // "a*" fills in many chunks; at its first turn of the event loop the
+    // reader asks for "des*".
+    Area().Entrada()->setText(QStringLiteral("a*"));
+    bool segunda = false;
+    QTimer::singleShot(0, janela.get(), [&] {
+        segunda = true;
+        Area().Entrada()->setText(QStringLiteral("des*"));
+        Area().ProcessaPesquisa();
+    });
+    Area().ProcessaPesquisa();
+    ASSERT_TRUE(segunda);
+    CList* resultados = janela->Lista2();
+    EXPECT_FALSE(resultados->Ocupada());
+    for (const QString& p : resultados->Palavras())
+        ASSERT_TRUE(NormalizaPalavra(p).startsWith(u"des")) << p.toStdString();
+    const qint32 total = resultados->Ultimo() + 1;
+    EXPECT_GT(total, 1000);
+    EXPECT_TRUE(B().HtmlConteudo().contains(u"<span id=\"T5\">des</span>"));
+    EXPECT_TRUE(B().HtmlConteudo().contains(QStringLiteral("%1 verbetes").arg(total)));
+    EXPECT_EQ(janela->findChild<QLabel*>(QStringLiteral("lblDescricaoPesquisa"))->text(),
+              QStringLiteral("Resultado da busca de palavras iniciadas por “des”  (%1 verbetes).").arg(total));
 }
