@@ -132,9 +132,17 @@ void AreaConsulta::Posiciona(const QRect& areaBusca, const QRect& areaVisor)
         Visor()->Tamanho(areaVisor);
 }
 
-void AreaConsulta::AjustaColuna(Disposicao& d)
+::Disposicao AreaConsulta::Disposicao(int largura, int altura)
 {
+    ::Disposicao d = LayoutJanela::Calcula(largura, altura);
     m_pesquisa->Ajusta(d);
+    return d;
+}
+
+void AreaConsulta::Para()
+{
+    m_controlador->Para();
+    m.lista2->Finaliza();
 }
 
 // --- JanelaConsulta ----------------------------------------------------------

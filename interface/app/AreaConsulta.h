@@ -61,8 +61,11 @@ public:
     // The web view takes its place in the entry area (placeholder replaced).
     VisorWeb* CriaVisor(QWidget* lugar);
     void Posiciona(const QRect& areaBusca, const QRect& visor);
-    // Room for the advanced panel and the list tabs in the left column.
-    void AjustaColuna(Disposicao& d);
+    // The window's layout with room for the advanced panel, the list tabs
+    // and the previous searches in the left column.
+    ::Disposicao Disposicao(int largura, int altura);
+    // Closing: no timer runs on, and a list still filling stops.
+    void Para();
     void DefineTempoTip(int tiques) { m_tempoTip = tiques; }
     void AvancaHistorico();
     // A command key: the name of the button it stands for.

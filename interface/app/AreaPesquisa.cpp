@@ -55,6 +55,8 @@ AreaPesquisa::AreaPesquisa(Partes partes) : m(std::move(partes)), m_busca(*m.lis
 
 AreaPesquisa::~AreaPesquisa()
 {
+    m_painel->AoMudarDisposicao = nullptr;
+    m_painel->AoSelecionarAba = nullptr;
     picBuscasAnteriores->DefineOuvinte(nullptr);
     m.lista2->Eventos.RetornoBusca = nullptr;
     m.lista2->Eventos.NaoEncontrado = nullptr;
@@ -81,6 +83,16 @@ void AreaPesquisa::Ajusta(Disposicao& d)
     btBuscasAnteriores->setVisible(!classes);
     if (classes)
         MostraBuscasAnteriores(false);
+}
+
+void AreaPesquisa::AbrePainel()
+{
+    m_painel->imgAvancada_Click();
+}
+
+void AreaPesquisa::DefineSomarFiltros(int valor)
+{
+    m_painel->Marca(PainelPesquisa::Somar, valor != 0);
 }
 
 void AreaPesquisa::MostraBuscasAnteriores(bool visivel)

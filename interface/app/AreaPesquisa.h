@@ -59,6 +59,9 @@ public:
     // The panel and the previous searches in the left column.
     void Ajusta(Disposicao& d);
     void MostraBuscasAnteriores(bool visivel);
+    void AbrePainel();
+    // The stored state of the filter-summing tick (1 ticked).
+    void DefineSomarFiltros(int valor);
 
     // The result list of a clicked word: its filters do not apply.
     void PesquisaPalavraClicada(const QString& palavra);

@@ -1,7 +1,6 @@
 #include "frmMain.h"
 
 #include "AreaConsulta.h"
-#include "PainelAvancado.h"
 #include "ArmazemQSettings.h"
 #include "BotaoImagem.h"
 #include "CConfig.h"
@@ -168,8 +167,7 @@ void frmMain::InicializaConfig()
     m_janelaConfig = std::make_unique<JanelaConfigQt>(this);
     m_janelaConfig->AoMostrarAlca = [this](bool visivel) { m_pele->MostraAlca(visivel); };
     m_janelaConfig->AoDefinirFiguraMaximizar = [this](const QString& figura) { m_pele->DefineFiguraMaximizar(figura); };
-    // Hook: the sum-filters box belongs to the advanced search.
-    m_janelaConfig->AoDefinirSomarFiltros = [](int) {};
+    m_janelaConfig->AoDefinirSomarFiltros = [this](int valor) { m_consulta->Pesquisa().DefineSomarFiltros(valor); };
     m_config = std::make_unique<CConfig>(*armazem);
     m_config->Inicializar(m_janelaConfig.get());
 }
@@ -294,7 +292,6 @@ void frmMain::InicializaNotas(const QString& pasta)
 
 void frmMain::PreparaPesquisa(const QString& descricao)
 {
-    m_layoutBusca = 99;
     lblDescricaoPesquisa->setText(descricao);
 }
 
@@ -332,9 +329,7 @@ void frmMain::DefineDica(const QString& controle, const QString& texto)
 
 void frmMain::PosicionaControles()
 {
-    m_disposicao = LayoutJanela::Calcula(width(), height());
-    if (m_consulta)
-        m_consulta->AjustaColuna(m_disposicao);
+    m_disposicao = m_consulta ? m_consulta->Disposicao(width(), height()) : LayoutJanela::Calcula(width(), height());
     m_pele->Posiciona(m_disposicao);
     PicLista_->setGeometry(m_disposicao.listas);
     picLista2->setGeometry(m_disposicao.listas);
@@ -353,7 +348,7 @@ void frmMain::PosicionaControles()
 
 void frmMain::AbreBuscaAvancada()
 {
-    m_consulta->Pesquisa().Painel().imgAvancada_Click();
+    m_consulta->Pesquisa().AbrePainel();
 }
 
 void frmMain::Repinta()
@@ -420,9 +415,8 @@ void frmMain::FinalizaLista()
 {
     tmrListaCarga.stop();
     if (m_consulta)
-        m_consulta->Controlador().Para();
+        m_consulta->Para();
     lista->Finaliza();
-    lista2->Finaliza();
 }
 
 void frmMain::LiberaMotor()
@@ -436,7 +430,7 @@ void frmMain::LiberaMotor()
 
 bool frmMain::BuscaAvancadaAberta() const
 {
-    return m_consulta && m_consulta->Pesquisa().Painel().Aberto();
+    return m_consulta && m_consulta->Pesquisa().PainelAberto();
 }
 
 void frmMain::GravaBuscasAnteriores()

@@ -157,7 +157,6 @@ private:
     Disposicao m_disposicao;
 
     QString m_pastaNotas;
-    int m_layoutBusca = 99;
     bool m_botoesVerbeteOcultos = false;
     bool m_pintou = false;
 };

@@ -226,8 +226,11 @@ TEST_F(Consulta, BuscasAnterioresSobrevivemENaoSeRegistramDeNovo)
     o.caminhoBanco = QStringLiteral(MINI_TEST_DB);
     o.armazem = &armazem;
     o.comVisor = false;
+    armazem.Define(ArmazemConfig::Escopo::Usuario, QStringLiteral("SomarFiltros"), QStringLiteral("1"));
     frmMain outra(o);
     ASSERT_EQ(outra.Carrega({}), CicloJanela::Carga::Pronta);
+    // The summing tick starts as stored.
+    EXPECT_TRUE(outra.Consulta()->Pesquisa().Marcada(PainelPesquisa::Somar));
     const auto& lidas = outra.Consulta()->Pesquisa().Buscas().Registros();
     ASSERT_EQ(lidas.size(), 2u);
     EXPECT_EQ(lidas[0].getIDVerbete(), 77669);
