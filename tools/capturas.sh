@@ -2,7 +2,8 @@
 # Screenshots of the real window as a new user sees it, under a virtual X
 # server: start, a typed word in the three view modes with the word marked,
 # a verb with its table, Back, scrolling, a letter picked, the minimum size,
-# maximized and restored, a restart with the geometry kept, a second copy,
+# maximized and restored, a restart with the geometry kept, the advanced
+# search and its result pages, the previous searches, a second copy,
 # damaged data.
 #   tools/capturas.sh [PASTA_DO_PROGRAMA] [PASTA_DAS_CAPTURAS]
 # Needs Xvfb, xdotool and ImageMagick's import.
@@ -142,6 +143,27 @@ inicia 5
 geometria
 echo "depois de reiniciar: $JX,$JY ${JW}x$JH"
 captura 08-reinicio
+
+# The advanced search: the panel open, then words beginning with "des".
+clica 60 108 0.8
+captura 10-painel-aberto
+clica 16 128 0.3
+clica 100 85 0.2; xdotool key ctrl+a BackSpace; xdotool type --delay 60 des; xdotool key Return; sleep 2
+captura 11-pagina-resultados
+# Every adjective: the class filter with "Adjetivo" ticked and nothing typed.
+clica 16 128 0.3
+clica 100 170 0.6; xdotool key Down Return; sleep 0.8
+clica 16 190 0.3
+clica 100 85 0.2; xdotool key ctrl+a BackSpace Return; sleep 2.5
+captura 12-listagem-filtrada
+# A word in the entries' text.
+clica 100 170 0.6; xdotool key Up Return; sleep 0.5
+clica 16 147 0.3
+clica 100 85 0.2; xdotool type --delay 60 "água"; xdotool key Return; sleep 2.5
+captura 13-busca-no-texto
+# The previous searches, kept from the first run, under the search box.
+clica 200 108 0.8
+captura 14-buscas-anteriores
 
 # A second copy ends silently while the first runs.
 inicio=$(date +%s%N)

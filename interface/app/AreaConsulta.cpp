@@ -1,6 +1,9 @@
 #include "AreaConsulta.h"
 
+#include "AtalhosJanela.h"
 #include "CList.h"
+#include "LayoutJanela.h"
+#include "PainelAvancado.h"
 #include "SuperficieWidget.h"
 #include "VisorWeb.h"
 
@@ -69,6 +72,10 @@ AreaConsulta::AreaConsulta(Ligacoes ligacoes)
 
     m_controlador = std::make_unique<ControladorConsulta>(ControladorConsulta::Partes{
         *this, m_browser, *m.lista, *m.lista2, m.motor, m.pastaPrograma});
+    AreaPesquisa::Partes pesquisa{m.janela, txtEntrada, m.lblDescricaoPesquisa, &m_browser, m.lista, m.lista2, this,
+                                  m.motor, [this] { m_controlador->ParaBusca(); }, m.selecionaLista, m.posiciona,
+                                  [this](qint32 id) { m_controlador->ExibeVerbete(id, QString(), false, true); }};
+    m_pesquisa = std::make_unique<AreaPesquisa>(std::move(pesquisa));
     connect(txtEntrada, &QLineEdit::textEdited, this, [this](const QString& texto) { m_controlador->TextoDigitado(texto); });
 
     m_browser.Eventos.Carregado = [this] { MostraAguarde(false); };
@@ -90,6 +97,7 @@ AreaConsulta::~AreaConsulta()
 {
     qApp->removeEventFilter(this);
     m_controlador->Para();
+    m_pesquisa.reset();
     m_documento.DefineVisor(nullptr);
 }
 
@@ -119,6 +127,7 @@ void AreaConsulta::Posiciona(const QRect& areaBusca, const QRect& areaVisor)
 {
     txtEntrada->setGeometry(areaBusca.adjusted(0, 0, -kLarguraBotao - 2, 0));
     btBuscar->setGeometry(areaBusca.right() - kLarguraBotao + 1, areaBusca.top(), kLarguraBotao, areaBusca.height());
+    m_pesquisa->Painel().PosicionaCaixas(txtEntrada->geometry());
     if (Visor())
         Visor()->Tamanho(areaVisor);
 }
@@ -127,6 +136,19 @@ void AreaConsulta::MostraPalavra(const QString& palavra)
 {
     txtEntrada->setText(palavra);
     m_controlador->ConfirmaEntrada(palavra);
+}
+
+::Disposicao AreaConsulta::Disposicao(int largura, int altura)
+{
+    ::Disposicao d = LayoutJanela::Calcula(largura, altura);
+    m_pesquisa->Ajusta(d);
+    return d;
+}
+
+void AreaConsulta::Para()
+{
+    m_controlador->Para();
+    m.lista2->Finaliza();
 }
 
 // --- JanelaConsulta ----------------------------------------------------------
@@ -138,8 +160,7 @@ bool AreaConsulta::ListaAlfabeticaVisivel() const
 
 void AreaConsulta::MostraListaAlfabetica()
 {
-    if (m.selecionaLista)
-        m.selecionaLista(1);
+    m_pesquisa->SelecionaLista(1);
 }
 
 void AreaConsulta::SelecionaLetra(const QString& letra)
@@ -175,27 +196,24 @@ void AreaConsulta::ReiniciaMotor()
 
 bool AreaConsulta::PodeLocalizar() const
 {
-    return true;
+    return m_pesquisa->Despacho().PodeLocalizar();
 }
 
 void AreaConsulta::ProcessaPesquisa()
 {
-    // Until the result lists are in the window, the search button looks
-    // the word up as a pause in typing would.
-    m_controlador->LocalizaNaLista(txtEntrada->text());
+    m_pesquisa->Despacho().ProcessaPesquisa();
 }
 
 void AreaConsulta::PesquisaFlexivel(const QString& palavra)
 {
-    // Without the result list, the first entry of the word opens; its
-    // homonyms are in the side box.
-    m_controlador->LocalizaNaLista(palavra);
+    m_pesquisa->PesquisaPalavraClicada(palavra);
 }
 
 void AreaConsulta::RegistraHistorico(const QString& palavra, qint32 id, const QString& busca, const QString& iniciada,
                                      const QString& terminada)
 {
     m_historico->Historico().Adiciona(palavra, id, busca, iniciada, terminada);
+    m_pesquisa->Buscas().Adiciona(palavra, id);
     if (AoRegistrar)
         AoRegistrar(palavra, id, busca, iniciada, terminada);
 }
@@ -241,7 +259,8 @@ void AreaConsulta::tmrTip_Timer()
 RotaTeclado::Foco AreaConsulta::FocoAtual() const
 {
     QWidget* foco = QApplication::focusWidget();
-    if (foco == txtEntrada)
+    if (foco == txtEntrada || foco == m_pesquisa->Painel().Entrada1Widget()
+        || foco == m_pesquisa->Painel().Entrada2Widget())
         return RotaTeclado::Foco::Entrada;
     for (QWidget* w = foco; w; w = w->parentWidget()) {
         if (w == Visor())
@@ -258,7 +277,10 @@ bool AreaConsulta::eventFilter(QObject* objeto, QEvent* evento)
 {
     switch (evento->type()) {
     case QEvent::KeyPress:
-        return TrataTecla(objeto, static_cast<QKeyEvent*>(evento));
+        return TrataAtalho(objeto, static_cast<QKeyEvent*>(evento), false)
+               || TrataTecla(objeto, static_cast<QKeyEvent*>(evento));
+    case QEvent::KeyRelease:
+        return TrataAtalho(objeto, static_cast<QKeyEvent*>(evento), true);
     case QEvent::MouseMove:
         if (objeto == picTipAbrev)
             m_contaTip = 0;
@@ -271,6 +293,24 @@ bool AreaConsulta::eventFilter(QObject* objeto, QEvent* evento)
     default: break;
     }
     return false;
+}
+
+bool AreaConsulta::TrataAtalho(QObject* objeto, QKeyEvent* tecla, bool soltura)
+{
+    auto* widget = qobject_cast<QWidget*>(objeto);
+    if (!widget || widget->window() != m.janela || tecla->isAutoRepeat() || FocoAtual() == RotaTeclado::Foco::Nota)
+        return false;
+    const QString botao = AtalhosJanela::Decide(tecla->key(), tecla->modifiers(), soltura);
+    if (botao.isEmpty())
+        return false;
+    if (botao == AtalhosJanela::FocoBusca) {
+        QLineEdit* caixa = txtEntrada->isVisibleTo(m.janela) ? txtEntrada : m_pesquisa->Painel().Entrada1Widget();
+        caixa->setFocus();
+        caixa->selectAll();
+    } else if (AoAtalho) {
+        AoAtalho(botao);
+    }
+    return true;
 }
 
 bool AreaConsulta::TrataTecla(QObject* objeto, QKeyEvent* tecla)
@@ -304,12 +344,15 @@ bool AreaConsulta::TrataTecla(QObject* objeto, QKeyEvent* tecla)
         visivel->SelecionaItem(acao.tipo == RotaTeclado::Acao::PrimeiroDaLetra ? -1 : std::numeric_limits<qint32>::max());
         m_controlador->MovimentoTeclado();
         return true;
-    case RotaTeclado::Acao::NovoTexto:
-        txtEntrada->setText(acao.texto);
-        txtEntrada->setFocus();
-        txtEntrada->setCursorPosition(int(acao.texto.size()));
+    case RotaTeclado::Acao::NovoTexto: {
+        // In two-box mode the letter starts the first part.
+        QLineEdit* caixa = txtEntrada->isVisibleTo(m.janela) ? txtEntrada : m_pesquisa->Painel().Entrada1Widget();
+        caixa->setText(acao.texto);
+        caixa->setFocus();
+        caixa->setCursorPosition(int(acao.texto.size()));
         m_controlador->TextoDigitado(acao.texto);
         return true;
+    }
     }
     return false;
 }

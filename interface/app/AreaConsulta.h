@@ -4,6 +4,7 @@
 // the engine; the controller reaches the window only through JanelaConsulta.
 #pragma once
 
+#include "AreaPesquisa.h"
 #include "CBrowser.h"
 #include "ControladorConsulta.h"
 #include "DocumentoVisor.h"
@@ -24,6 +25,7 @@ class QLineEdit;
 class QToolButton;
 class QWidget;
 class VisorWeb;
+struct Disposicao;
 
 class AreaConsulta : public QObject, public JanelaConsulta {
     Q_OBJECT
@@ -41,6 +43,8 @@ public:
         std::function<void(int qual)> selecionaLista;               // 1 alphabetical, 2 results
         std::function<void(bool ocultar)> ocultaBotoesVerbete;
         std::function<void()> processaEventos;
+        QLabel* lblDescricaoPesquisa = nullptr;
+        std::function<void()> posiciona;   // lay the window out again
     };
 
     explicit AreaConsulta(Ligacoes ligacoes);
@@ -49,6 +53,7 @@ public:
     CBrowser& Browser() { return m_browser; }
     ControladorConsulta& Controlador() { return *m_controlador; }
     HistoricoJanela& Historico() { return *m_historico; }
+    AreaPesquisa& Pesquisa() { return *m_pesquisa; }
     QLineEdit* Entrada() const { return txtEntrada; }
     VisorWeb* Visor() const { return m_documento.Visor(); }
     QLabel* TipAbreviatura() const { return picTipAbrev; }
@@ -59,8 +64,15 @@ public:
     // A word asked for from outside the window: put in the search box and
     // looked up as Enter there would.
     void MostraPalavra(const QString& palavra);
+    // The window's layout with room for the advanced panel, the list tabs
+    // and the previous searches in the left column.
+    ::Disposicao Disposicao(int largura, int altura);
+    // Closing: no timer runs on, and a list still filling stops.
+    void Para();
     void DefineTempoTip(int tiques) { m_tempoTip = tiques; }
     void AvancaHistorico();
+    // A command key: the name of the button it stands for.
+    std::function<void(const QString& botao)> AoAtalho;
     // Every entry recorded in the history passes here too.
     std::function<void(const QString& palavra, qint32 id, const QString& busca, const QString& iniciada,
                        const QString& terminada)> AoRegistrar;
@@ -90,6 +102,7 @@ protected:
 
 private:
     bool TrataTecla(QObject* objeto, QKeyEvent* tecla);
+    bool TrataAtalho(QObject* objeto, QKeyEvent* tecla, bool soltura);
     RotaTeclado::Foco FocoAtual() const;
     void tmrTip_Timer();
 
@@ -98,6 +111,7 @@ private:
     CBrowser m_browser;
     std::unique_ptr<ControladorConsulta> m_controlador;
     std::unique_ptr<HistoricoJanela> m_historico;
+    std::unique_ptr<AreaPesquisa> m_pesquisa;
     QLineEdit* txtEntrada = nullptr;
     QToolButton* btBuscar = nullptr;
     QLabel* picTipAbrev = nullptr;

@@ -1,11 +1,15 @@
 #include "ComandosJanela.h"
 
 #include "AreaConsulta.h"
+#include "AtalhosJanela.h"
 #include "BotaoImagem.h"
 #include "CConfig.h"
 #include "PeleJanela.h"
 #include "frmMain.h"
 #include "frmMenu.h"
+
+#include <QAction>
+#include <QKeySequence>
 
 namespace {
 
@@ -62,6 +66,12 @@ void ComandosJanela::AbreMenu(const QString& controle)
         for (const char* item : {"mnu_inicio", "mnu_voltar", "mnu_avancar", "mnu_completo", "mnu_resumido",
                                  "mnu_dicionario", "mnu_SiteDicionario", "mnu_sair"})
             m_menu->Habilita(QString::fromLatin1(item), true);
+        // The command keys, shown beside their items; the window handles them.
+        for (const char* item : {"mnu_inicio", "mnu_voltar", "mnu_avancar"}) {
+            QAction* acao = m_menu->Item(QString::fromLatin1(item));
+            acao->setShortcut(QKeySequence(AtalhosJanela::TeclaDoItem(acao->objectName())));
+            acao->setShortcutContext(Qt::WidgetShortcut);
+        }
     }
     BotaoImagem* botao = m_pele.Botao(controle);
     m_pele.Controle().MostraMenuAberto(botao);

@@ -172,8 +172,7 @@ void frmMain::InicializaConfig()
     m_janelaConfig = std::make_unique<JanelaConfigQt>(this);
     m_janelaConfig->AoMostrarAlca = [this](bool visivel) { m_pele->MostraAlca(visivel); };
     m_janelaConfig->AoDefinirFiguraMaximizar = [this](const QString& figura) { m_pele->DefineFiguraMaximizar(figura); };
-    // Hook: the sum-filters box belongs to the advanced search.
-    m_janelaConfig->AoDefinirSomarFiltros = [](int) {};
+    m_janelaConfig->AoDefinirSomarFiltros = [this](int valor) { m_consulta->Pesquisa().DefineSomarFiltros(valor); };
     m_config = std::make_unique<CConfig>(*armazem);
     m_config->Inicializar(m_janelaConfig.get());
 }
@@ -207,8 +206,11 @@ void frmMain::InicializaListas()
     ligacoes.selecionaLista = [this](int qual) { SelecionaLista(qual); };
     ligacoes.ocultaBotoesVerbete = [this](bool ocultar) { OcultaBotoesVerbete(ocultar); };
     ligacoes.processaEventos = [] { QCoreApplication::processEvents(); };
+    ligacoes.lblDescricaoPesquisa = lblDescricaoPesquisa;
+    ligacoes.posiciona = [this] { PosicionaControles(); };
     m_consulta = std::make_unique<AreaConsulta>(std::move(ligacoes));
     connect(m_consulta.get(), &AreaConsulta::PaginaCarregada, this, &frmMain::PaginaCarregada);
+    m_consulta->AoAtalho = [this](const QString& botao) { m_comandos->Clique(botao); };
     HistoricoJanela& historico = m_consulta->Historico();
     historico.AoHabilitar = [this](bool anterior, bool proximo) {
         m_pele->Botao(QStringLiteral("btAnterior"))->setEnabled(anterior);
@@ -295,9 +297,7 @@ void frmMain::InicializaNotas(const QString& pasta)
 
 void frmMain::PreparaPesquisa(const QString& descricao)
 {
-    m_layoutBusca = 99;
     lblDescricaoPesquisa->setText(descricao);
-    m_buscaAvancada = 0;
 }
 
 void frmMain::DefineTempoTip(int tiques)
@@ -312,7 +312,7 @@ void frmMain::DefineCoresMarca(quint32 fundo, quint32 texto)
 
 void frmMain::AdicionaBuscaAnterior(const QString& titulo, qint32 id)
 {
-    m_buscasAnteriores.emplace_back(titulo, id);
+    m_consulta->Pesquisa().Buscas().Adiciona(titulo, id);
 }
 
 void frmMain::AlteraFonteListas(qint16 fonte)
@@ -334,7 +334,7 @@ void frmMain::DefineDica(const QString& controle, const QString& texto)
 
 void frmMain::PosicionaControles()
 {
-    m_disposicao = LayoutJanela::Calcula(width(), height());
+    m_disposicao = m_consulta ? m_consulta->Disposicao(width(), height()) : LayoutJanela::Calcula(width(), height());
     m_pele->Posiciona(m_disposicao);
     PicLista_->setGeometry(m_disposicao.listas);
     picLista2->setGeometry(m_disposicao.listas);
@@ -353,9 +353,7 @@ void frmMain::PosicionaControles()
 
 void frmMain::AbreBuscaAvancada()
 {
-    // Hook: the advanced search panel is not part of this window yet; the
-    // flag keeps the stored choice so it survives the next exit.
-    m_buscaAvancada = 1;
+    m_consulta->Pesquisa().AbrePainel();
 }
 
 void frmMain::Repinta()
@@ -422,7 +420,7 @@ void frmMain::FinalizaLista()
 {
     tmrListaCarga.stop();
     if (m_consulta)
-        m_consulta->Controlador().Para();
+        m_consulta->Para();
     lista->Finaliza();
 }
 
@@ -437,13 +435,14 @@ void frmMain::LiberaMotor()
 
 bool frmMain::BuscaAvancadaAberta() const
 {
-    return m_buscaAvancada == 1;
+    return m_consulta && m_consulta->Pesquisa().PainelAberto();
 }
 
 void frmMain::GravaBuscasAnteriores()
 {
-    // Hook: the previous searches are written by their own part; until
-    // then the stored ones are left as they are.
+    if (m_consulta)
+        m_consulta->Pesquisa().Buscas().GravaHistorico(
+            [this](const QString& nome, const QString& valor) { return m_config->GravaReg(nome, valor); });
 }
 
 void frmMain::SalvaNota()

@@ -159,9 +159,6 @@ private:
     Disposicao m_disposicao;
 
     QString m_pastaNotas;
-    std::vector<std::pair<QString, qint32>> m_buscasAnteriores;
-    int m_buscaAvancada = 0;
-    int m_layoutBusca = 99;
     bool m_botoesVerbeteOcultos = false;
     bool m_pintou = false;
 };

@@ -56,6 +56,7 @@ public:
     void tmrLista_Timer();
     void tmrComandoBrowser_Timer();
     void Para();
+    void ParaBusca() { tmrBusca.stop(); }
 
     bool BuscaPendente() const { return tmrBusca.isActive(); }
     bool ListaPendente() const { return tmrLista.isActive(); }

@@ -4,6 +4,7 @@
 #include "AreaConsulta.h"
 #include "ArmazemMemoria.h"
 #include "BotaoImagem.h"
+#include "JanelaReal.h"
 #include "PeleJanela.h"
 #include "CList.h"
 #include "VisorWeb.h"
@@ -57,16 +58,8 @@ class ConsultaE2E : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        frmMain::Opcoes o;
-        o.pastaPrograma = kPasta;
-        o.caminhoBanco = QDir(kPasta).filePath(QStringLiteral("minilexaria.db"));
-        o.armazem = &armazem;
-        janela = std::make_unique<frmMain>(o);
-        ASSERT_EQ(janela->Carrega({}), CicloJanela::Carga::Pronta);
-        QSignalSpy pagina(janela.get(), &frmMain::PaginaCarregada);
-        janela->show();
-        ASSERT_TRUE(pagina.wait(30000));
-        ASSERT_NE(janela->Visor(), nullptr);
+        janela = AbreJanelaReal(armazem);
+        ASSERT_NE(janela, nullptr);
     }
     void TearDown() override
     {

@@ -4,14 +4,21 @@
 #include "AreaConsulta.h"
 #include "ArmazemMemoria.h"
 #include "CBrowser.h"
+#include "CBuscasAnteriores.h"
+#include "SuperficieWidget.h"
 #include "CEscolheLetra.h"
 #include "CList.h"
 #include "ControladorConsulta.h"
 #include "RotaTeclado.h"
+#include "UtilTexto.h"
 #include "frmMain.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QTest>
+#include <algorithm>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTextStream>
 #include <QTimer>
@@ -138,17 +145,22 @@ TEST_F(Consulta, EnterPalavraClicadaEAbreviatura)
     C().ConfirmaEntrada(QStringLiteral("manga"));
     EXPECT_EQ(C().Pedido(), 77669);
 
-    // A word link with a comma after it looks up the word.
+    // A word link with a comma after it lists the entries of the word.
+    auto listados = [this] { return janela->Lista2()->Ids(); };
     C().ConsultaPalavraClicada(QStringLiteral("casa,"));
-    EXPECT_EQ(C().Pedido(), 25899);
-    // An abbreviation shows its meaning in the tip and opens nothing.
+    EXPECT_EQ(C().Pedido(), 77669);
+    EXPECT_NE(std::find(listados().begin(), listados().end(), 25899), listados().end());
+    EXPECT_TRUE(B().HtmlConteudo().contains(u"<span id=\"T5\">casa</span>"));
+    EXPECT_FALSE(Area().ListaAlfabeticaVisivel());
+    // An abbreviation shows its meaning in the tip and lists nothing.
+    const auto antes = listados();
     C().ConsultaPalavraClicada(QStringLiteral("Fig."));
-    EXPECT_EQ(C().Pedido(), 25899);
+    EXPECT_EQ(listados(), antes);
     EXPECT_TRUE(Area().TipAbreviatura()->isVisible());
     EXPECT_EQ(Area().TipAbreviatura()->text(), u"Figurado");
     // Two words of a label: only the first is looked up.
     C().ConsultaPalavraClicada(QStringLiteral("manga%20larga"));
-    EXPECT_EQ(C().Pedido(), 77669);
+    EXPECT_NE(std::find(listados().begin(), listados().end(), 77669), listados().end());
 }
 
 TEST(RotaTeclado, DecideComoATabela)
@@ -175,4 +187,91 @@ TEST(RotaTeclado, DecideComoATabela)
         ++casos;
     }
     EXPECT_GE(casos, 15);
+}
+
+TEST_F(Consulta, TeclasDeComandoDaJanela)
+{
+    janela->activateWindow();
+    QWidget* lista = janela->findChild<QWidget*>(QStringLiteral("PicLista"));
+    lista->setFocus();
+    QTest::keyClick(lista, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Area().Entrada());
+
+    C().ExibeVerbete(77669, QString(), true, true);
+    C().ExibeVerbete(25899, QString(), true, true);
+    QTest::keyClick(Area().Entrada(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(C().Pedido(), 77669);
+    QTest::keyClick(Area().Entrada(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(C().Pedido(), 25899);
+    // The box keeps its own Left and Right.
+    Area().Entrada()->setText(QStringLiteral("abc"));
+    Area().Entrada()->setCursorPosition(3);
+    QTest::keyClick(Area().Entrada(), Qt::Key_Left);
+    EXPECT_EQ(Area().Entrada()->cursorPosition(), 2);
+    EXPECT_EQ(C().Pedido(), 25899);
+}
+
+TEST_F(Consulta, BuscasAnterioresSobrevivemENaoSeRegistramDeNovo)
+{
+    C().LocalizaNaLista(QStringLiteral("manga"));
+    C().LocalizaNaLista(QStringLiteral("casa"));
+    CBuscasAnteriores& buscas = Area().Pesquisa().Buscas();
+    ASSERT_EQ(buscas.Quantidade(), 2);
+    EXPECT_EQ(buscas.Registros().back().getIDVerbete(), 25899);
+
+    // A line of the box opens its entry without recording it anywhere.
+    Area().Pesquisa().MostraBuscasAnteriores(true);
+    const QList<qint32> antes = historico;
+    buscas.MousePressiona(5, buscas.AlturaLinha() * 1.5, 1);
+    buscas.MouseSolta(5, buscas.AlturaLinha() * 1.5, 1);
+    EXPECT_EQ(C().Pedido(), 77669);
+    EXPECT_EQ(historico, antes);
+    EXPECT_EQ(buscas.Quantidade(), 2);
+    EXPECT_FALSE(Area().Pesquisa().PicBuscasAnteriores()->isVisible());
+
+    janela->close();
+    EXPECT_EQ(armazem.Le(ArmazemConfig::Escopo::Usuario, QStringLiteral("HistTit4")), QStringLiteral("casa"));
+    EXPECT_EQ(armazem.Le(ArmazemConfig::Escopo::Usuario, QStringLiteral("HistID3")), QStringLiteral("77669"));
+    EXPECT_EQ(armazem.Le(ArmazemConfig::Escopo::Usuario, QStringLiteral("HistTit1")), std::nullopt);
+
+    frmMain::Opcoes o;
+    o.caminhoBanco = QStringLiteral(MINI_TEST_DB);
+    o.armazem = &armazem;
+    o.comVisor = false;
+    armazem.Define(ArmazemConfig::Escopo::Usuario, QStringLiteral("SomarFiltros"), QStringLiteral("1"));
+    frmMain outra(o);
+    ASSERT_EQ(outra.Carrega({}), CicloJanela::Carga::Pronta);
+    // The summing tick starts as stored.
+    EXPECT_TRUE(outra.Consulta()->Pesquisa().Marcada(PainelPesquisa::Somar));
+    const auto& lidas = outra.Consulta()->Pesquisa().Buscas().Registros();
+    ASSERT_EQ(lidas.size(), 2u);
+    EXPECT_EQ(lidas[0].getIDVerbete(), 77669);
+    EXPECT_EQ(lidas[1].getTitulo(), u"casa");
+}
+
+TEST_F(Consulta, NovaBuscaDuranteOPreenchimentoSubstituiAAnterior)
+{
+    // "a*" fills in many chunks; at its first turn of the event loop the
+    // reader asks for "des*".
+    Area().Entrada()->setText(QStringLiteral("a*"));
+    bool segunda = false;
+    QTimer::singleShot(0, janela.get(), [&] {
+        segunda = true;
+        Area().Entrada()->setText(QStringLiteral("des*"));
+        Area().ProcessaPesquisa();
+    });
+    Area().ProcessaPesquisa();
+    ASSERT_TRUE(segunda);
+    CList* resultados = janela->Lista2();
+    EXPECT_FALSE(resultados->Ocupada());
+    // Only the second search's words: "des…", or an old spelling whose
+    // today's form begins so (dextra, destra); none of "a*".
+    for (const QString& p : resultados->Palavras())
+        ASSERT_TRUE(NormalizaPalavra(p).startsWith(u"de")) << p.toStdString();
+    const qint32 total = resultados->Ultimo() + 1;
+    EXPECT_GT(total, 1000);
+    EXPECT_TRUE(B().HtmlConteudo().contains(u"<span id=\"T5\">des</span>"));
+    EXPECT_TRUE(B().HtmlConteudo().contains(QStringLiteral("%1 verbetes").arg(total)));
+    EXPECT_EQ(janela->findChild<QLabel*>(QStringLiteral("lblDescricaoPesquisa"))->text(),
+              QStringLiteral("Resultado da busca de palavras iniciadas por “des”  (%1 verbetes).").arg(total));
 }
