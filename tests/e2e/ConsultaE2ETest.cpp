@@ -10,47 +10,15 @@
 #include "VisorWeb.h"
 #include "frmMain.h"
 
-#include <QDir>
-#include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QWebEnginePage>
-#include <QWebEngineScript>
 #include <gtest/gtest.h>
 
 namespace {
-
-const QString kPasta = QStringLiteral(MINI_APP_DIR);
-
-QVariant Avalia(QWebEnginePage* pagina, const QString& js)
-{
-    QVariant resultado;
-    QEventLoop laco;
-    pagina->runJavaScript(js, QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
-        resultado = v;
-        laco.quit();
-    });
-    QTimer::singleShot(10000, &laco, &QEventLoop::quit);
-    laco.exec();
-    return resultado;
-}
-
-// Waits until the script's value (a string) holds the text.
-QString EsperaTexto(QWebEnginePage* pagina, const QString& js, const QString& esperado, int ms = 15000)
-{
-    QString valor;
-    for (int t = 0; t < ms / 50; ++t) {
-        valor = Avalia(pagina, js).toString();
-        if (valor.contains(esperado))
-            break;
-        QTest::qWait(50);
-    }
-    return valor;
-}
 
 const QString kArea = QStringLiteral("(document.getElementById('AreaVerbete')||{}).innerHTML||''");
 

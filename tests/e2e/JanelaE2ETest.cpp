@@ -4,6 +4,7 @@
 #include "ArmazemMemoria.h"
 #include "CEscolheLetra.h"
 #include "CList.h"
+#include "JanelaReal.h"
 #include "VisorWeb.h"
 #include "frmMain.h"
 
@@ -20,19 +21,6 @@
 namespace {
 
 const QString kPasta = QStringLiteral(MINI_APP_DIR);
-
-QVariant Avalia(QWebEnginePage* pagina, const QString& js)
-{
-    QVariant resultado;
-    QEventLoop laco;
-    pagina->runJavaScript(js, [&](const QVariant& v) {
-        resultado = v;
-        laco.quit();
-    });
-    QTimer::singleShot(10000, &laco, &QEventLoop::quit);
-    laco.exec();
-    return resultado;
-}
 
 // The program in its folder, as a new user: empty settings and runtime folders.
 struct Programa {

@@ -1,13 +1,46 @@
 // The program's window over the built program folder, shown and with its
-// web view's first page in place; null when it could not get there.
+// web view's first page in place (null when it could not get there), and
+// scripts run in its page.
 #pragma once
 
 #include "ArmazemMemoria.h"
 #include "frmMain.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <memory>
+
+// The script's value, run where the program's own scripts run.
+inline QVariant Avalia(QWebEnginePage* pagina, const QString& js)
+{
+    QVariant resultado;
+    QEventLoop laco;
+    pagina->runJavaScript(js, QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
+        resultado = v;
+        laco.quit();
+    });
+    QTimer::singleShot(10000, &laco, &QEventLoop::quit);
+    laco.exec();
+    return resultado;
+}
+
+// Waits until the script's value (a string) holds the text; returns the last value.
+inline QString EsperaTexto(QWebEnginePage* pagina, const QString& js, const QString& esperado, int ms = 15000)
+{
+    QString valor;
+    for (int t = 0; t < ms / 50; ++t) {
+        valor = Avalia(pagina, js).toString();
+        if (valor.contains(esperado))
+            break;
+        QTest::qWait(50);
+    }
+    return valor;
+}
 
 inline std::unique_ptr<frmMain> AbreJanelaReal(ArmazemMemoria& armazem)
 {
