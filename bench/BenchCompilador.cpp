@@ -14,10 +14,9 @@ void BM_CompilaDicionario(benchmark::State& state) {
     namespace fs = std::filesystem;
     const fs::path saida = fs::temp_directory_path() / ("bench-compila-" + std::to_string(getpid()) + ".db");
     // With the build's cache of today's spellings: the time of a rebuild.
-    mini::compilador::OpcoesCompilacao opcoes{MINI_BENCH_DATA_DIR,    MINI_BENCH_ABREVIATURAS,
-                                              saida.string(),         MINI_BENCH_HUNSPELL_BR,
-                                              MINI_BENCH_HUNSPELL_PT, MINI_BENCH_PALAVRAS_ATUAIS,
-                                              MINI_BENCH_CACHE_GRAFIA};
+    mini::compilador::OpcoesCompilacao opcoes{
+        MINI_BENCH_DATA_DIR,    MINI_BENCH_ABREVIATURAS,    saida.string(),         MINI_BENCH_HUNSPELL_BR,
+        MINI_BENCH_HUNSPELL_PT, MINI_BENCH_PALAVRAS_ATUAIS, MINI_BENCH_CACHE_GRAFIA};
     for (auto _ : state) {
         std::string erro;
         if (!mini::compilador::CompiladorDicionario::Compila(opcoes, erro, {})) {

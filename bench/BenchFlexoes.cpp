@@ -11,12 +11,13 @@
 namespace {
 
 // Regular, spelling-change, stem-changing, irregular, compound and 1913 headwords.
-const std::vector<std::string> kVerbos = {
-    "amar", "vender", "partir", "ficar", "dirigir", "dormir", "odiar", "passear", "atribuir", "moer",
-    "sair", "têr", "fazer", "pôr", "conter", "prever", "convir", "effectuar", "arguir\u00A01", "lavar"};
+const std::vector<std::string> kVerbos = {"amar",   "vender", "partir",    "ficar",         "dirigir",
+                                          "dormir", "odiar",  "passear",   "atribuir",      "moer",
+                                          "sair",   "têr",    "fazer",     "pôr",           "conter",
+                                          "prever", "convir", "effectuar", "arguir\u00A01", "lavar"};
 
 // Forms a reader types that are no headword, or a headword and a form at once.
-const std::vector<std::string> kFormas = {"casas", "fiz", "pus", "tenho", "leões", "alemães",
+const std::vector<std::string> kFormas = {"casas",  "fiz",     "pus",    "tenho",      "leões",  "alemães",
                                           "papéis", "efetuei", "feitas", "portuguesa", "vieram", "era"};
 
 // Every verb headword, as the entry page passes it.

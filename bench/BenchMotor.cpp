@@ -14,9 +14,9 @@
 namespace {
 
 // Words a reader types: today's spelling, the 1913 one, beginnings, misses.
-const std::vector<std::string> kPalavras = {
-    "casa", "efeito", "farmácia", "ação", "ótimo", "diretor", "ter", "água",
-    "casament", "pedra", "Coração", "xilofone", "saudade", "zzzq"};
+const std::vector<std::string> kPalavras = {"casa",    "efeito",   "farmácia", "ação",     "ótimo",
+                                            "diretor", "ter",      "água",     "casament", "pedra",
+                                            "Coração", "xilofone", "saudade",  "zzzq"};
 
 std::vector<int32_t> IdsDasPalavras() {
     std::vector<int32_t> ids;
@@ -91,7 +91,8 @@ void BM_PesquisaPalavra(benchmark::State& state) {
     m.LimiteResultados(300);
     std::string lista;
     size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(m.PesquisaPalavra(kPalavras[i++ % kPalavras.size()], 0, lista));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(m.PesquisaPalavra(kPalavras[i++ % kPalavras.size()], 0, lista));
 }
 BENCHMARK(BM_PesquisaPalavra)->Unit(benchmark::kMicrosecond);
 

@@ -61,7 +61,8 @@ public:
 
     // The final code of the reply, or -1 when the connection failed.
     int Pede(const std::string& comando) {
-        if (!ok_ || send(fd_, comando.data(), comando.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(comando.size()))
+        if (!ok_ ||
+            send(fd_, comando.data(), comando.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(comando.size()))
             return -1;
         bool texto = false;
         while (true) {
@@ -114,7 +115,9 @@ void Pergunta(benchmark::State& state, const std::string& comando) {
 void BM_ServidorDefine(benchmark::State& state) { Pergunta(state, "DEFINE minilexaria casa\r\n"); }
 BENCHMARK(BM_ServidorDefine)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-void BM_ServidorMatchPrefixoDes(benchmark::State& state) { Pergunta(state, "MATCH minilexaria prefix des\r\n"); }
+void BM_ServidorMatchPrefixoDes(benchmark::State& state) {
+    Pergunta(state, "MATCH minilexaria prefix des\r\n");
+}
 BENCHMARK(BM_ServidorMatchPrefixoDes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // The reply made by a session alone, with no socket: the server's own work.
@@ -139,17 +142,19 @@ void Sessao(benchmark::State& state, const std::string& comando) {
 void BM_ServidorSessaoDefine(benchmark::State& state) { Sessao(state, "DEFINE minilexaria casa"); }
 BENCHMARK(BM_ServidorSessaoDefine)->Unit(benchmark::kMicrosecond);
 
-void BM_ServidorSessaoMatchPrefixoDes(benchmark::State& state) { Sessao(state, "MATCH minilexaria prefix des"); }
+void BM_ServidorSessaoMatchPrefixoDes(benchmark::State& state) {
+    Sessao(state, "MATCH minilexaria prefix des");
+}
 BENCHMARK(BM_ServidorSessaoMatchPrefixoDes)->Unit(benchmark::kMicrosecond);
 
 // 50 clients at once, 1,000 queries each, mixing definitions, misses and
 // matches; "erros" counts replies other than the expected one.
 void BM_ServidorCinquentaClientes(benchmark::State& state) {
     const std::vector<std::pair<std::string, int>> pedidos = {
-        {"DEFINE minilexaria casa\r\n", 250},           {"DEFINE * fiz\r\n", 250},
-        {"MATCH minilexaria prefix desaf\r\n", 250},    {"DEFINE minilexaria xyzwq\r\n", 552},
-        {"MATCH minilexaria . efeito\r\n", 250},        {"DEFINE ! pharmacia\r\n", 250},
-        {"MATCH minilexaria exact casa\r\n", 250},      {"STATUS\r\n", 210},
+        {"DEFINE minilexaria casa\r\n", 250},        {"DEFINE * fiz\r\n", 250},
+        {"MATCH minilexaria prefix desaf\r\n", 250}, {"DEFINE minilexaria xyzwq\r\n", 552},
+        {"MATCH minilexaria . efeito\r\n", 250},     {"DEFINE ! pharmacia\r\n", 250},
+        {"MATCH minilexaria exact casa\r\n", 250},   {"STATUS\r\n", 210},
     };
     const int porta = Servidor().porta();
     for (auto _ : state) {

@@ -6,13 +6,13 @@
 #include <string_view>
 
 #include "TabelaConjugacao.h"
-#include "servidor/ComandoServidor.h"
 #include "mini/ChaveVerbete.h"
 #include "mini/DLLMiniLexariaDB.h"
 #include "mini/ListaResultados.h"
 #include "mini/Normaliza.h"
 #include "mini/PedidoConjugacao.h"
 #include "mini/TextoConjugacao.h"
+#include "servidor/ComandoServidor.h"
 
 namespace {
 
@@ -97,8 +97,10 @@ std::string ComandoLexaria::HtmlParaTexto(const std::string& html) {
         if (c == '<') {
             size_t fim = html.find('>', i);
             if (fim == std::string::npos) break;
-            const std::string_view nome = std::string_view(html).substr(i + 1, std::min<size_t>(2, fim - i - 1));
-            if ((nome == "BR" || nome == "br") && (fim - i - 1 == 2 || html[i + 3] == ' ' || html[i + 3] == '/'))
+            const std::string_view nome =
+                std::string_view(html).substr(i + 1, std::min<size_t>(2, fim - i - 1));
+            if ((nome == "BR" || nome == "br") &&
+                (fim - i - 1 == 2 || html[i + 3] == ' ' || html[i + 3] == '/'))
                 r += '\n';
             i = fim + 1;
             continue;
@@ -159,7 +161,8 @@ int ComandoLexaria::Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra,
         if (!lista.Valida()) return ListaDanificada(lista, erros);
         for (auto& r : lista.itens) {
             const std::string semNumero = r.palavra.substr(0, r.palavra.find("\u00A0"));
-            (mini::ChaveOrtografica(mini::ChaveDobrada(semNumero)) == chave ? exatos : lemas).push_back(std::move(r));
+            (mini::ChaveOrtografica(mini::ChaveDobrada(semNumero)) == chave ? exatos : lemas)
+                .push_back(std::move(r));
         }
     }
     // 1 when the verb has no table, 2 when its table cannot be read.
@@ -168,7 +171,8 @@ int ComandoLexaria::Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra,
             mini::PedeConjugacao(verbo, [&motor](std::string& v) { return motor.ObtemConjugacao(v); });
         const mini::Conjugacao conjugacao = mini::LeConjugacao(pedida.verbo, pedida.dados);
         if (conjugacao.estado == mini::Conjugacao::Estado::Invalida) {
-            erros << "lexaria: a conjugação de \"" << Visivel(pedida.verbo) << "\" veio ilegível: " << conjugacao.erro << "\n";
+            erros << "lexaria: a conjugação de \"" << Visivel(pedida.verbo)
+                  << "\" veio ilegível: " << conjugacao.erro << "\n";
             return kErro;
         }
         if (conjugacao.estado == mini::Conjugacao::Estado::Vazia) return kNada;
@@ -213,7 +217,8 @@ int ComandoLexaria::Grafia(DLLMiniLexariaDB& motor, const std::string& palavra, 
                 saida << r.palavra << ": grafia atual\n";
             } else {
                 atual.pop_back();
-                for (size_t i = atual.find('|'); i != std::string::npos; i = atual.find('|', i)) atual.replace(i, 1, ", ");
+                for (size_t i = atual.find('|'); i != std::string::npos; i = atual.find('|', i))
+                    atual.replace(i, 1, ", ");
                 saida << r.palavra << " → " << atual << '\n';
             }
             achou = true;
@@ -281,8 +286,9 @@ int ComandoLexaria::ExecutaComando(const std::vector<std::string>& argumentos, s
             i = 2;
         }
         if (i < argumentos.size() && argumentos[i] == "servidor")
-            return ComandoServidor::Executa({argumentos.begin() + static_cast<std::ptrdiff_t>(i) + 1, argumentos.end()},
-                                            banco, saida, erros);
+            return ComandoServidor::Executa(
+                {argumentos.begin() + static_cast<std::ptrdiff_t>(i) + 1, argumentos.end()}, banco, saida,
+                erros);
     }
     std::vector<std::string> posicionais;
     std::string banco = caminhoBanco, filtro;
@@ -302,9 +308,12 @@ int ComandoLexaria::ExecutaComando(const std::vector<std::string>& argumentos, s
             saida << Ajuda();
             return kAchou;
         }
-        if (a == "--html") html = true;
-        else if (a == "--total") soTotal = true;
-        else if (a == "--somar") somar = true;
+        if (a == "--html")
+            html = true;
+        else if (a == "--total")
+            soTotal = true;
+        else if (a == "--somar")
+            somar = true;
         else if ((a == "--filtro" || a == "--banco") && i + 1 < argumentos.size())
             (a == "--filtro" ? filtro : banco) = argumentos[++i];
         else if (a == "--filtro" || a == "--banco") {
@@ -324,16 +333,15 @@ int ComandoLexaria::ExecutaComando(const std::vector<std::string>& argumentos, s
     }
     const std::string& comando = posicionais[0];
     std::string termo = verifica ? std::string() : posicionais[1];
-    static const char* comandos[] = {"localiza", "verbete", "palavra", "busca",
-                                     "texto",    "abrev",   "conjuga", "flexoes", "grafia",
-                                     "verifica"};
+    static const char* comandos[] = {"localiza", "verbete", "palavra", "busca",  "texto",
+                                     "abrev",    "conjuga", "flexoes", "grafia", "verifica"};
     if (std::find(std::begin(comandos), std::end(comandos), comando) == std::end(comandos)) {
         erros << "lexaria: comando desconhecido \"" << Visivel(comando) << "\"\n" << Ajuda();
         return kErro;
     }
 
-    auto motor = banco.empty() ? std::make_unique<DLLMiniLexariaDB>()
-                               : std::make_unique<DLLMiniLexariaDB>(banco);
+    auto motor =
+        banco.empty() ? std::make_unique<DLLMiniLexariaDB>() : std::make_unique<DLLMiniLexariaDB>(banco);
     if (!motor->AbreDados()) {
         erros << "lexaria: não foi possível ler o banco de dados do dicionário"
               << (banco.empty() ? std::string() : " (" + Visivel(banco) + ")") << ": "
@@ -369,7 +377,8 @@ int ComandoLexaria::ExecutaComando(const std::vector<std::string>& argumentos, s
             id = motor->LocalizaPalavra(termo);
         }
         std::string texto;
-        const std::string titulo = motor->ObtemVerbete(id, texto, mini::ValorChaveVerbete(mini::PosicaoChave(id < 0 ? 0 : id)));
+        const std::string titulo =
+            motor->ObtemVerbete(id, texto, mini::ValorChaveVerbete(mini::PosicaoChave(id < 0 ? 0 : id)));
         if (ErroDoMotor(*motor, erros) != kAchou) return kErro;
         if (titulo.empty()) return kNada;
         saida << id << '\t' << titulo << '\n' << (html ? texto + "\n" : HtmlParaTexto(texto));
@@ -391,8 +400,10 @@ int ComandoLexaria::ExecutaComando(const std::vector<std::string>& argumentos, s
     motor->LimiteResultados(300);
     int total = 0;
     std::string ignorado;
-    if (comando == "palavra") total = motor->PesquisaPalavra(termo, 0, ignorado);
-    else if (comando == "busca") total = motor->PesquisaMascara(termo, ignorado, 0);
+    if (comando == "palavra")
+        total = motor->PesquisaPalavra(termo, 0, ignorado);
+    else if (comando == "busca")
+        total = motor->PesquisaMascara(termo, ignorado, 0);
     else {
         int32_t t = 0;
         motor->PesquisaReversa(termo, ignorado, 0, 0, t);

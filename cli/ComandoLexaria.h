@@ -14,8 +14,8 @@ public:
     enum Saida { kAchou = 0, kNada = 1, kErro = 2 };
 
     // caminhoBanco empty: the database beside the executable.
-    int Executa(const std::vector<std::string>& argumentos, std::ostream& saida,
-                std::ostream& erros, const std::string& caminhoBanco = "");
+    int Executa(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros,
+                const std::string& caminhoBanco = "");
 
     static std::string Ajuda();
     // Entry HTML as plain text: one line per <BR>, tags dropped, the few
@@ -26,13 +26,15 @@ public:
     static std::string Visivel(const std::string& texto);
 
 private:
-    int ExecutaComando(const std::vector<std::string>& argumentos, std::ostream& saida,
-                       std::ostream& erros, const std::string& caminhoBanco);
+    int ExecutaComando(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros,
+                       const std::string& caminhoBanco);
     // A data error of the last engine call, reported (kErro); kAchou when none.
     static int ErroDoMotor(const DLLMiniLexariaDB& motor, std::ostream& erros);
     // A list the engine sends damaged is an error (kErro), reported on erros.
     int Lista(DLLMiniLexariaDB& motor, int total, bool soTotal, std::ostream& saida, std::ostream& erros);
-    int Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida, std::ostream& erros);
-    int Flexoes(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida, std::ostream& erros);
+    int Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida,
+                std::ostream& erros);
+    int Flexoes(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida,
+                std::ostream& erros);
     int Grafia(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida, std::ostream& erros);
 };

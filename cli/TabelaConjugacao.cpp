@@ -4,11 +4,19 @@
 
 namespace {
 
-constexpr std::array<const char*, mini::kTemposConjugacao> kTempos = {
-    "Presente do Indicativo", "Pretérito Imperfeito do Indicativo", "Pretérito Perfeito",
-    "Pretérito Mais-que-Perfeito", "Futuro do Presente", "Futuro do Pretérito",
-    "Presente do Subjuntivo", "Pretérito Imperfeito do Subjuntivo", "Futuro do Subjuntivo",
-    "Imperativo Afirmativo", "Infinitivo Pessoal", "Gerúndio", "Particípio"};
+constexpr std::array<const char*, mini::kTemposConjugacao> kTempos = {"Presente do Indicativo",
+                                                                      "Pretérito Imperfeito do Indicativo",
+                                                                      "Pretérito Perfeito",
+                                                                      "Pretérito Mais-que-Perfeito",
+                                                                      "Futuro do Presente",
+                                                                      "Futuro do Pretérito",
+                                                                      "Presente do Subjuntivo",
+                                                                      "Pretérito Imperfeito do Subjuntivo",
+                                                                      "Futuro do Subjuntivo",
+                                                                      "Imperativo Afirmativo",
+                                                                      "Infinitivo Pessoal",
+                                                                      "Gerúndio",
+                                                                      "Particípio"};
 
 }  // namespace
 

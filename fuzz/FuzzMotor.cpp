@@ -86,21 +86,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
             }
             return 0;
         }
-        case 1:
-            total = m.PesquisaPalavra(texto, 0, lista);
-            break;
-        case 2:
-            total = m.PesquisaMascara(texto, lista, 0);
-            break;
+        case 1: total = m.PesquisaPalavra(texto, 0, lista); break;
+        case 2: total = m.PesquisaMascara(texto, lista, 0); break;
         case 3: {
             const int32_t n = m.PesquisaMascara(texto, lista, 1);
             Exige(n >= 0);
             LeResultados(1, static_cast<int32_t>(parametro) * 500, limite);
             return 0;
         }
-        case 4:
-            m.PesquisaReversa(texto, lista, 0, 0, total);
-            break;
+        case 4: m.PesquisaReversa(texto, lista, 0, 0, total); break;
         case 5: {
             // The second byte also chooses the filter and how it joins.
             m.PesquisaReversa(texto, lista, 0, 0, total);
@@ -116,12 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
             saida = m.ObtemAbreviatura(texto);
             Exige(saida.empty() || saida.back() == '|');
             return 0;
-        case 7:
-            saida = m.ObtemConjugacao(texto);
-            return 0;
-        default:
-            m.ObtemFlexoes(texto, saida);
-            return 0;
+        case 7: saida = m.ObtemConjugacao(texto); return 0;
+        default: m.ObtemFlexoes(texto, saida); return 0;
     }
     Exige(total >= 0 && total == m.ObtemTotalResultados());
     if (!lista.empty()) Exige(ConfereLista(lista) <= limite);

@@ -60,8 +60,8 @@ JanelaPronta& Janela()
     return j;
 }
 
-const QStringList kPalavras{QStringLiteral("manga"), QStringLiteral("cantar"), QStringLiteral("água"),
-                            QStringLiteral("pedra"), QStringLiteral("farmácia"), QStringLiteral("ser"),
+const QStringList kPalavras{QStringLiteral("manga"),  QStringLiteral("cantar"),   QStringLiteral("água"),
+                            QStringLiteral("pedra"),  QStringLiteral("farmácia"), QStringLiteral("ser"),
                             QStringLiteral("cabeça"), QStringLiteral("dar")};
 
 void BM_PausaAteVerbeteNaPagina(benchmark::State& estado)

@@ -40,8 +40,7 @@ struct ListaReal {
         lista.Inicializa(&fundo, &Motor(), nullptr);
         lista.Redimensionada();
         lista.ListaLetra(letra, -1);
-        while (lista.CarregaListaLetra()) {
-        }
+        while (lista.CarregaListaLetra()) { }
     }
 };
 

@@ -79,9 +79,7 @@ void Mede(benchmark::State& estado, const QString& texto, bool aberto, int caixa
         qint64 pagina = -1, parada = 0;
         QTimer pulso;
         pulso.setInterval(1);
-        QObject::connect(&pulso, &QTimer::timeout, [&] {
-            parada = std::max(parada, passo.restart());
-        });
+        QObject::connect(&pulso, &QTimer::timeout, [&] { parada = std::max(parada, passo.restart()); });
         auto anterior = browser.Eventos.Carregado;
         browser.Eventos.Carregado = [&] {
             if (anterior)

@@ -95,12 +95,11 @@ void Marca(benchmark::State& estado, const QString& palavras, bool avaliaScript)
 {
     Pagina& p = Unica();
     const QString script = avaliaScript ? ScriptsPagina::ScriptMarca() : QString();
-    const QString chamada =
-        QStringLiteral("document.getElementById('AreaVerbete').innerHTML = window.conteudoBench;"
-                       "var t0 = performance.now(); %1"
-                       "var n = MarcaBusca(%2, '', '', '#FFFF00', '#000000');"
-                       "[performance.now() - t0, n];")
-            .arg(script, palavras);
+    const QString chamada = QStringLiteral("document.getElementById('AreaVerbete').innerHTML = window.conteudoBench;"
+                                           "var t0 = performance.now(); %1"
+                                           "var n = MarcaBusca(%2, '', '', '#FFFF00', '#000000');"
+                                           "[performance.now() - t0, n];")
+                                .arg(script, palavras);
     int marcas = 0;
     for (auto _ : estado) {
         const QVariantList r = Js(p.pagina, chamada).toList();
@@ -119,14 +118,8 @@ void BM_MarcaPalavraEFormas(benchmark::State& e)
 {
     Marca(e, QStringLiteral("['casa', 'casas', 'caza', 'cazas']"), false);
 }
-void BM_MarcaPalavraFrequente(benchmark::State& e)
-{
-    Marca(e, QStringLiteral("['de', 'que', 'casa']"), false);
-}
-void BM_AvaliaScriptEMarca(benchmark::State& e)
-{
-    Marca(e, QStringLiteral("['casa', 'casas']"), true);
-}
+void BM_MarcaPalavraFrequente(benchmark::State& e) { Marca(e, QStringLiteral("['de', 'que', 'casa']"), false); }
+void BM_AvaliaScriptEMarca(benchmark::State& e) { Marca(e, QStringLiteral("['casa', 'casas']"), true); }
 BENCHMARK(BM_MarcaPalavraEFormas)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_MarcaPalavraFrequente)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_AvaliaScriptEMarca)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);

@@ -88,7 +88,8 @@ BuscaDict::Resposta BuscaDict::Procura(std::string_view estrategia, const std::s
     for (int32_t id : ids) {
         if (id < 0 || static_cast<size_t>(id) >= indice_.tamanho()) continue;
         const std::string_view p = indice_.Palavra(id);
-        if (ordenados ? palavras.empty() || palavras.back() != p : vistas.insert(p).second) palavras.push_back(p);
+        if (ordenados ? palavras.empty() || palavras.back() != p : vistas.insert(p).second)
+            palavras.push_back(p);
     }
     return palavras.empty() ? Resposta::Nada : Resposta::Achou;
 }
@@ -99,12 +100,14 @@ std::vector<BuscaDict::Verbete> BuscaDict::Define(const std::string& palavra) {
     std::string primeiro, html;
     if (motor->PesquisaPalavra(palavra, 0, primeiro) <= 0) return verbetes;
     for (int32_t id : IdsDaPesquisa(*motor)) {
-        const std::string titulo = motor->ObtemVerbete(id, html, mini::ValorChaveVerbete(mini::PosicaoChave(id)));
+        const std::string titulo =
+            motor->ObtemVerbete(id, html, mini::ValorChaveVerbete(mini::PosicaoChave(id)));
         if (titulo.empty()) continue;
         // The homonym number is raised on the page; in plain text it stands apart.
         const std::string_view numero = "<span id=\"D_SUP_TIT\">";
         if (const size_t p = html.find(numero); p != std::string::npos) html.insert(p + numero.size(), " ");
-        verbetes.push_back({id, titulo.substr(0, titulo.find("\u00A0")), ComandoLexaria::HtmlParaTexto(html)});
+        verbetes.push_back(
+            {id, titulo.substr(0, titulo.find("\u00A0")), ComandoLexaria::HtmlParaTexto(html)});
     }
     return verbetes;
 }

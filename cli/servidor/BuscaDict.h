@@ -34,13 +34,15 @@ public:
     // Headwords matching, each once, in dictionary order (for "." in the
     // order of the search), pointing into the shared index. Invalida when the
     // strategy refuses the word (a bad regular expression).
-    Resposta Procura(std::string_view estrategia, const std::string& palavra, std::vector<std::string_view>& palavras);
+    Resposta Procura(std::string_view estrategia, const std::string& palavra,
+                     std::vector<std::string_view>& palavras);
     // The entries a definition request gives: those of "." in their order.
     std::vector<Verbete> Define(const std::string& palavra);
 
 private:
     // ordenados: false when the ids are not in dictionary order.
-    std::vector<int32_t> Ids(std::string_view estrategia, const std::string& palavra, bool& valida, bool& ordenados);
+    std::vector<int32_t> Ids(std::string_view estrategia, const std::string& palavra, bool& valida,
+                             bool& ordenados);
 
     const IndicePalavras& indice_;
     ReservaMotores& motores_;

@@ -10,6 +10,6 @@ class ComandoServidor {
 public:
     // argumentos: what follows "servidor" (--endereco, --porta). Returns the
     // tool's exit code: 0 after a clean stop, 2 on a usage or start error.
-    static int Executa(const std::vector<std::string>& argumentos, const std::string& banco, std::ostream& saida,
-                       std::ostream& erros);
+    static int Executa(const std::vector<std::string>& argumentos, const std::string& banco,
+                       std::ostream& saida, std::ostream& erros);
 };

@@ -76,9 +76,13 @@ std::vector<int32_t> IndicePalavras::PorOrdem(std::string_view palavra, bool exa
     return ids;
 }
 
-std::vector<int32_t> IndicePalavras::Exatas(std::string_view palavra) const { return PorOrdem(palavra, true); }
+std::vector<int32_t> IndicePalavras::Exatas(std::string_view palavra) const {
+    return PorOrdem(palavra, true);
+}
 
-std::vector<int32_t> IndicePalavras::Prefixo(std::string_view palavra) const { return PorOrdem(palavra, false); }
+std::vector<int32_t> IndicePalavras::Prefixo(std::string_view palavra) const {
+    return PorOrdem(palavra, false);
+}
 
 std::vector<int32_t> IndicePalavras::Varre(std::string_view palavra, bool fim) const {
     const std::string chave = mini::ChaveDobrada(palavra);

@@ -40,7 +40,7 @@ private:
     std::vector<int32_t> Varre(std::string_view palavra, bool fim) const;
 
     std::vector<std::string> palavras_;
-    std::vector<std::string> chaves_;       // folded key of each id
-    std::vector<std::u32string> letras_;    // the same, as code points
-    std::vector<int32_t> ordem_;            // ids sorted by key
+    std::vector<std::string> chaves_;     // folded key of each id
+    std::vector<std::u32string> letras_;  // the same, as code points
+    std::vector<int32_t> ordem_;          // ids sorted by key
 };

@@ -32,7 +32,8 @@ void RespostaDict::LinhaTexto(std::string_view linha) {
 }
 
 void RespostaDict::AbreTexto() {
-    if (mime_) texto_.append("Content-type: text/plain; charset=utf-8\r\nContent-transfer-encoding: 8bit\r\n\r\n");
+    if (mime_)
+        texto_.append("Content-type: text/plain; charset=utf-8\r\nContent-transfer-encoding: 8bit\r\n\r\n");
 }
 
 void RespostaDict::Texto(std::string_view texto) {

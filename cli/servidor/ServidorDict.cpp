@@ -85,10 +85,11 @@ bool ServidorDict::Inicia() {
         indice_ = std::make_unique<IndicePalavras>(*motor);
         const auto [dados, editor] = Informacoes(*motor);
         descricao = dados;
-        informacao = dados + "\n" + editor + "\n" + std::to_string(indice_->tamanho()) +
-                     " verbetes, na grafia de 1913.\n"
-                     "DEFINE e a estratégia \".\" acham a palavra também na grafia de hoje\n"
-                     "(\"farmácia\" dá \"pharmácia\") e o verbete de uma forma flexionada (\"casas\" dá \"casa\").\n";
+        informacao =
+            dados + "\n" + editor + "\n" + std::to_string(indice_->tamanho()) +
+            " verbetes, na grafia de 1913.\n"
+            "DEFINE e a estratégia \".\" acham a palavra também na grafia de hoje\n"
+            "(\"farmácia\" dá \"pharmácia\") e o verbete de uma forma flexionada (\"casas\" dá \"casa\").\n";
     }
     contexto_.reset(new ContextoDict{*indice_, *motores_, descricao, informacao, NomeDaMaquina()});
     if (!Escuta()) return false;

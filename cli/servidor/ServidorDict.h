@@ -21,12 +21,12 @@ class ServidorDict {
 public:
     struct Opcoes {
         std::string endereco = "127.0.0.1";
-        uint16_t porta = 2628;      // 0: any free port (see porta())
-        std::string banco;          // empty: the database beside the executable
+        uint16_t porta = 2628;  // 0: any free port (see porta())
+        std::string banco;      // empty: the database beside the executable
         size_t maximoConexoes = 256;
-        size_t motores = 0;         // 0: one per processor, at least two
-        int esperaEnvio = 30;       // seconds a client may go without reading before it is dropped
-        int esperaOcioso = 600;     // seconds of silence before a client is dropped
+        size_t motores = 0;      // 0: one per processor, at least two
+        int esperaEnvio = 30;    // seconds a client may go without reading before it is dropped
+        int esperaOcioso = 600;  // seconds of silence before a client is dropped
     };
 
     explicit ServidorDict(Opcoes opcoes);

@@ -32,7 +32,8 @@ std::string Minusculas(std::string s) {
 std::string Linha(std::string_view texto) { return std::string(texto) + "\r\n"; }
 
 const char* const kBaseInvalida = "550 base inválida, use \"SHOW DB\" para a lista de bases";
-const char* const kEstrategiaInvalida = "551 estratégia inválida, use \"SHOW STRAT\" para a lista de estratégias";
+const char* const kEstrategiaInvalida =
+    "551 estratégia inválida, use \"SHOW STRAT\" para a lista de estratégias";
 const char* const kNada = "552 nada encontrado";
 const char* const kParametros = "501 erro de sintaxe, parâmetros inválidos";
 const char* const kOk = "250 ok";
@@ -95,7 +96,8 @@ std::string SessaoDict::Define(const std::vector<std::string>& p) {
     r.Estado("150 " + std::to_string(verbetes.size()) +
              (verbetes.size() == 1 ? " definição encontrada" : " definições encontradas"));
     for (const auto& v : verbetes) {
-        r.Estado("151 " + RespostaDict::Aspas(v.palavra) + " " + kBase + " " + RespostaDict::Aspas(contexto_.descricao));
+        r.Estado("151 " + RespostaDict::Aspas(v.palavra) + " " + kBase + " " +
+                 RespostaDict::Aspas(contexto_.descricao));
         r.Texto(v.texto);
     }
     r.Estado(kOk);
@@ -139,7 +141,8 @@ std::string SessaoDict::Mostra(const std::vector<std::string>& p) {
         const auto& estrategias = BuscaDict::Estrategias();
         r.Estado("111 " + std::to_string(estrategias.size()) + " estratégias disponíveis");
         std::string corpo;
-        for (const auto& e : estrategias) corpo += std::string(e.nome) + " " + RespostaDict::Aspas(e.descricao) + "\n";
+        for (const auto& e : estrategias)
+            corpo += std::string(e.nome) + " " + RespostaDict::Aspas(e.descricao) + "\n";
         r.Texto(corpo);
     } else if (o_que == "INFO" && p.size() == 3) {
         if (p[2] == "*" || p[2] == "!" || !BaseValida(p[2])) return Linha(kBaseInvalida);
@@ -159,7 +162,8 @@ std::string SessaoDict::Ajuda() const {
     RespostaDict r(mime_);
     r.Estado("113 ajuda a seguir");
     r.Texto(
-        "DEFINE base palavra            os verbetes da palavra (grafia de hoje ou de 1913, formas flexionadas)\n"
+        "DEFINE base palavra            os verbetes da palavra (grafia de hoje ou de 1913, formas "
+        "flexionadas)\n"
         "MATCH base estratégia palavra  as palavras que correspondem, pela estratégia\n"
         "SHOW DB                        as bases disponíveis\n"
         "SHOW STRAT                     as estratégias de MATCH\n"
@@ -179,16 +183,19 @@ std::string SessaoDict::Ajuda() const {
 
 std::string SessaoDict::Estado() const {
     const auto segundos =
-        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - contexto_.inicio).count();
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - contexto_.inicio)
+            .count();
     return "conexões abertas: " + std::to_string(contexto_.conexoes.load()) +
            "; pedidos atendidos: " + std::to_string(contexto_.pedidos.load()) +
            "; motores abertos: " + std::to_string(contexto_.motores.abertos()) +
-           "; pedidos à espera de um motor: " + std::to_string(contexto_.motores.esperando()) + "; no ar há " +
-           std::to_string(segundos) + " s";
+           "; pedidos à espera de um motor: " + std::to_string(contexto_.motores.esperando()) +
+           "; no ar há " + std::to_string(segundos) + " s";
 }
 
 std::string SessaoDict::SobreServidor() const {
-    return "Minilexária " MINI_VERSAO ", servidor do dicionário\n"
-           "Base: " + std::string(kBase) + " (" + contexto_.descricao + "), " + std::to_string(contexto_.indice.tamanho()) +
-           " verbetes.\n" + "Estado: " + Estado() + ".\n";
+    return "Minilexária " MINI_VERSAO
+           ", servidor do dicionário\n"
+           "Base: " +
+           std::string(kBase) + " (" + contexto_.descricao + "), " +
+           std::to_string(contexto_.indice.tamanho()) + " verbetes.\n" + "Estado: " + Estado() + ".\n";
 }

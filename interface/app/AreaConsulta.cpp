@@ -38,18 +38,17 @@ QIcon IconeLupa()
 
 } // namespace
 
-AreaConsulta::AreaConsulta(Ligacoes ligacoes)
-    : m(std::move(ligacoes)), m_browser(m_documento, m.pastaPrograma)
+AreaConsulta::AreaConsulta(Ligacoes ligacoes) : m(std::move(ligacoes)), m_browser(m_documento, m.pastaPrograma)
 {
     txtEntrada = new QLineEdit(m.janela);
     txtEntrada->setObjectName(QStringLiteral("txtEntrada"));
     txtEntrada->setPlaceholderText(QStringLiteral("Digite uma palavra"));
     txtEntrada->setAccessibleName(QStringLiteral("Palavra procurada"));
     txtEntrada->setMaxLength(200);
-    txtEntrada->setStyleSheet(QStringLiteral(
-        "QLineEdit { border: 1px solid rgb(142, 166, 184); border-radius: 3px; padding: 1px 5px;"
-        " background: white; color: rgb(38, 52, 64); selection-background-color: rgb(141, 181, 211); }"
-        "QLineEdit:focus { border-color: rgb(52, 82, 104); }"));
+    txtEntrada->setStyleSheet(
+        QStringLiteral("QLineEdit { border: 1px solid rgb(142, 166, 184); border-radius: 3px; padding: 1px 5px;"
+                       " background: white; color: rgb(38, 52, 64); selection-background-color: rgb(141, 181, 211); }"
+                       "QLineEdit:focus { border-color: rgb(52, 82, 104); }"));
 
     btBuscar = new QToolButton(m.janela);
     btBuscar->setObjectName(QStringLiteral("btBuscar"));
@@ -70,13 +69,23 @@ AreaConsulta::AreaConsulta(Ligacoes ligacoes)
     tmrTip.setInterval(kIntervaloTip);
     connect(&tmrTip, &QTimer::timeout, this, &AreaConsulta::tmrTip_Timer);
 
-    m_controlador = std::make_unique<ControladorConsulta>(ControladorConsulta::Partes{
-        *this, m_browser, *m.lista, *m.lista2, m.motor, m.pastaPrograma});
-    AreaPesquisa::Partes pesquisa{m.janela, txtEntrada, m.lblDescricaoPesquisa, &m_browser, m.lista, m.lista2, this,
-                                  m.motor, [this] { m_controlador->ParaBusca(); }, m.selecionaLista, m.posiciona,
+    m_controlador = std::make_unique<ControladorConsulta>(
+        ControladorConsulta::Partes{*this, m_browser, *m.lista, *m.lista2, m.motor, m.pastaPrograma});
+    AreaPesquisa::Partes pesquisa{m.janela,
+                                  txtEntrada,
+                                  m.lblDescricaoPesquisa,
+                                  &m_browser,
+                                  m.lista,
+                                  m.lista2,
+                                  this,
+                                  m.motor,
+                                  [this] { m_controlador->ParaBusca(); },
+                                  m.selecionaLista,
+                                  m.posiciona,
                                   [this](qint32 id) { m_controlador->ExibeVerbete(id, QString(), false, true); }};
     m_pesquisa = std::make_unique<AreaPesquisa>(std::move(pesquisa));
-    connect(txtEntrada, &QLineEdit::textEdited, this, [this](const QString& texto) { m_controlador->TextoDigitado(texto); });
+    connect(txtEntrada, &QLineEdit::textEdited, this,
+            [this](const QString& texto) { m_controlador->TextoDigitado(texto); });
 
     m_browser.Eventos.Carregado = [this] { MostraAguarde(false); };
     m_browser.Eventos.ExecComando = [this](const LinkPagina& link) { m_controlador->ComandoBrowser(link); };
@@ -153,15 +162,9 @@ void AreaConsulta::Para()
 
 // --- JanelaConsulta ----------------------------------------------------------
 
-bool AreaConsulta::ListaAlfabeticaVisivel() const
-{
-    return !m.picLista2 || !m.picLista2->isVisible();
-}
+bool AreaConsulta::ListaAlfabeticaVisivel() const { return !m.picLista2 || !m.picLista2->isVisible(); }
 
-void AreaConsulta::MostraListaAlfabetica()
-{
-    m_pesquisa->SelecionaLista(1);
-}
+void AreaConsulta::MostraListaAlfabetica() { m_pesquisa->SelecionaLista(1); }
 
 void AreaConsulta::SelecionaLetra(const QString& letra)
 {
@@ -194,20 +197,11 @@ void AreaConsulta::ReiniciaMotor()
         m.reiniciaMotor();
 }
 
-bool AreaConsulta::PodeLocalizar() const
-{
-    return m_pesquisa->Despacho().PodeLocalizar();
-}
+bool AreaConsulta::PodeLocalizar() const { return m_pesquisa->Despacho().PodeLocalizar(); }
 
-void AreaConsulta::ProcessaPesquisa()
-{
-    m_pesquisa->Despacho().ProcessaPesquisa();
-}
+void AreaConsulta::ProcessaPesquisa() { m_pesquisa->Despacho().ProcessaPesquisa(); }
 
-void AreaConsulta::PesquisaFlexivel(const QString& palavra)
-{
-    m_pesquisa->PesquisaPalavraClicada(palavra);
-}
+void AreaConsulta::PesquisaFlexivel(const QString& palavra) { m_pesquisa->PesquisaPalavraClicada(palavra); }
 
 void AreaConsulta::RegistraHistorico(const QString& palavra, qint32 id, const QString& busca, const QString& iniciada,
                                      const QString& terminada)
@@ -218,15 +212,9 @@ void AreaConsulta::RegistraHistorico(const QString& palavra, qint32 id, const QS
         AoRegistrar(palavra, id, busca, iniciada, terminada);
 }
 
-void AreaConsulta::VoltaHistorico()
-{
-    m_historico->Historico().Anterior();
-}
+void AreaConsulta::VoltaHistorico() { m_historico->Historico().Anterior(); }
 
-void AreaConsulta::AvancaHistorico()
-{
-    m_historico->Historico().Proximo();
-}
+void AreaConsulta::AvancaHistorico() { m_historico->Historico().Proximo(); }
 
 void AreaConsulta::MostraDicaAbreviatura(const QString& texto)
 {
@@ -259,8 +247,8 @@ void AreaConsulta::tmrTip_Timer()
 RotaTeclado::Foco AreaConsulta::FocoAtual() const
 {
     QWidget* foco = QApplication::focusWidget();
-    if (foco == txtEntrada || foco == m_pesquisa->Painel().Entrada1Widget()
-        || foco == m_pesquisa->Painel().Entrada2Widget())
+    if (foco == txtEntrada || foco == m_pesquisa->Painel().Entrada1Widget() ||
+        foco == m_pesquisa->Painel().Entrada2Widget())
         return RotaTeclado::Foco::Entrada;
     for (QWidget* w = foco; w; w = w->parentWidget()) {
         if (w == Visor())
@@ -277,10 +265,9 @@ bool AreaConsulta::eventFilter(QObject* objeto, QEvent* evento)
 {
     switch (evento->type()) {
     case QEvent::KeyPress:
-        return TrataAtalho(objeto, static_cast<QKeyEvent*>(evento), false)
-               || TrataTecla(objeto, static_cast<QKeyEvent*>(evento));
-    case QEvent::KeyRelease:
-        return TrataAtalho(objeto, static_cast<QKeyEvent*>(evento), true);
+        return TrataAtalho(objeto, static_cast<QKeyEvent*>(evento), false) ||
+               TrataTecla(objeto, static_cast<QKeyEvent*>(evento));
+    case QEvent::KeyRelease: return TrataAtalho(objeto, static_cast<QKeyEvent*>(evento), true);
     case QEvent::MouseMove:
         if (objeto == picTipAbrev)
             m_contaTip = 0;
@@ -341,7 +328,8 @@ bool AreaConsulta::TrataTecla(QObject* objeto, QKeyEvent* tecla)
         return true;
     case RotaTeclado::Acao::PrimeiroDaLetra:
     case RotaTeclado::Acao::UltimoDaLetra:
-        visivel->SelecionaItem(acao.tipo == RotaTeclado::Acao::PrimeiroDaLetra ? -1 : std::numeric_limits<qint32>::max());
+        visivel->SelecionaItem(acao.tipo == RotaTeclado::Acao::PrimeiroDaLetra ? -1
+                                                                               : std::numeric_limits<qint32>::max());
         m_controlador->MovimentoTeclado();
         return true;
     case RotaTeclado::Acao::NovoTexto: {

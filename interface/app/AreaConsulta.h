@@ -39,12 +39,12 @@ public:
         QString pastaPrograma;
         std::function<MotorDicionario*()> motor;
         std::function<void()> reiniciaMotor;
-        std::function<void(const QString& letra)> selecionaLetra;   // the letter chooser
-        std::function<void(int qual)> selecionaLista;               // 1 alphabetical, 2 results
+        std::function<void(const QString& letra)> selecionaLetra; // the letter chooser
+        std::function<void(int qual)> selecionaLista; // 1 alphabetical, 2 results
         std::function<void(bool ocultar)> ocultaBotoesVerbete;
         std::function<void()> processaEventos;
         QLabel* lblDescricaoPesquisa = nullptr;
-        std::function<void()> posiciona;   // lay the window out again
+        std::function<void()> posiciona; // lay the window out again
     };
 
     explicit AreaConsulta(Ligacoes ligacoes);
@@ -75,7 +75,8 @@ public:
     std::function<void(const QString& botao)> AoAtalho;
     // Every entry recorded in the history passes here too.
     std::function<void(const QString& palavra, qint32 id, const QString& busca, const QString& iniciada,
-                       const QString& terminada)> AoRegistrar;
+                       const QString& terminada)>
+        AoRegistrar;
 
     // JanelaConsulta
     bool ListaAlfabeticaVisivel() const override;

@@ -31,9 +31,9 @@ AreaPesquisa::AreaPesquisa(Partes partes) : m(std::move(partes)), m_busca(*m.lis
     btBuscasAnteriores = new QToolButton(m.janela);
     btBuscasAnteriores->setObjectName(QStringLiteral("btBuscasAnteriores"));
     btBuscasAnteriores->setText(QStringLiteral("Buscas anteriores ▾"));
-    btBuscasAnteriores->setStyleSheet(QStringLiteral(
-        "QToolButton { border: none; background: transparent; color: rgb(52, 82, 104); }"
-        "QToolButton:hover { color: rgb(12, 102, 154); text-decoration: underline; }"));
+    btBuscasAnteriores->setStyleSheet(
+        QStringLiteral("QToolButton { border: none; background: transparent; color: rgb(52, 82, 104); }"
+                       "QToolButton:hover { color: rgb(12, 102, 154); text-decoration: underline; }"));
     connect(btBuscasAnteriores, &QToolButton::clicked, this,
             [this] { MostraBuscasAnteriores(!picBuscasAnteriores->isVisible()); });
     picBuscasAnteriores = new SuperficieWidget(m.janela);
@@ -50,7 +50,9 @@ AreaPesquisa::AreaPesquisa(Partes partes) : m(std::move(partes)), m_busca(*m.lis
     m.lista2->Eventos.RetornoBusca = [this](const QString& palavra, const QString& html, qint32 tam, qint16 tipo) {
         m_paginas.RetornoBusca(palavra, html, tam, tipo);
     };
-    m.lista2->Eventos.NaoEncontrado = [this](const QString& palavra, qint16 tipo) { m_paginas.NaoEncontrado(palavra, tipo); };
+    m.lista2->Eventos.NaoEncontrado = [this](const QString& palavra, qint16 tipo) {
+        m_paginas.NaoEncontrado(palavra, tipo);
+    };
 }
 
 AreaPesquisa::~AreaPesquisa()
@@ -85,15 +87,9 @@ void AreaPesquisa::Ajusta(Disposicao& d)
         MostraBuscasAnteriores(false);
 }
 
-void AreaPesquisa::AbrePainel()
-{
-    m_painel->imgAvancada_Click();
-}
+void AreaPesquisa::AbrePainel() { m_painel->imgAvancada_Click(); }
 
-void AreaPesquisa::DefineSomarFiltros(int valor)
-{
-    m_painel->Marca(PainelPesquisa::Somar, valor != 0);
-}
+void AreaPesquisa::DefineSomarFiltros(int valor) { m_painel->Marca(PainelPesquisa::Somar, valor != 0); }
 
 void AreaPesquisa::MostraBuscasAnteriores(bool visivel)
 {

@@ -42,7 +42,7 @@ public:
         std::function<MotorDicionario*()> motor;
         std::function<void()> paraBuscaDigitada;
         std::function<void(int qual)> selecionaLista;
-        std::function<void()> posiciona;   // lay the window out again
+        std::function<void()> posiciona; // lay the window out again
         // A previous search chosen: its entry, not recorded again.
         std::function<void(qint32 id)> exibeVerbete;
     };

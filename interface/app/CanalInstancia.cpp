@@ -7,7 +7,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
-CanalInstancia::CanalInstancia(QObject* pai) : QObject(pai) {}
+CanalInstancia::CanalInstancia(QObject* pai) : QObject(pai) { }
 
 CanalInstancia::~CanalInstancia()
 {
@@ -33,10 +33,7 @@ bool CanalInstancia::Escuta(const QString& caminho)
     return m_servidor->listen(caminho);
 }
 
-QString CanalInstancia::Caminho() const
-{
-    return m_servidor ? m_servidor->fullServerName() : QString();
-}
+QString CanalInstancia::Caminho() const { return m_servidor ? m_servidor->fullServerName() : QString(); }
 
 void CanalInstancia::NovaConexao()
 {

@@ -43,12 +43,9 @@ qint16 Inteiro16(const QString& texto, qint16 padrao)
 
 } // namespace
 
-CicloJanela::CicloJanela(JanelaPrincipal& janela) : m_janela(janela) {}
+CicloJanela::CicloJanela(JanelaPrincipal& janela) : m_janela(janela) { }
 
-bool CicloJanela::ModoDebug(const QStringList& argumentos)
-{
-    return argumentos.join(u' ') == u"MODODEBUG";
-}
+bool CicloJanela::ModoDebug(const QStringList& argumentos) { return argumentos.join(u' ') == u"MODODEBUG"; }
 
 QString CicloJanela::PastaNotasPadrao(const QString& pastaDados)
 {

@@ -12,7 +12,11 @@ class JanelaPrincipal;
 
 class CicloJanela {
 public:
-    enum class Carga { Pronta, OutraInstancia, SemDados };
+    enum class Carga {
+        Pronta,
+        OutraInstancia,
+        SemDados
+    };
 
     explicit CicloJanela(JanelaPrincipal& janela);
 

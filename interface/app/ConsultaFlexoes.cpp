@@ -1,15 +1,16 @@
 #include "ConsultaFlexoes.h"
 
-#include <QStringList>
-#include <QtGlobal>
-
 #include "MontaConjugacao.h"
 #include "MotorDicionario.h"
 #include "UtilTexto.h"
 #include "mini/ListaResultados.h"
 #include "mini/PedidoConjugacao.h"
 
-QString ConjugacaoDoVerbete(MotorDicionario& motor, qint32 id, const QString& bruto) {
+#include <QStringList>
+#include <QtGlobal>
+
+QString ConjugacaoDoVerbete(MotorDicionario& motor, qint32 id, const QString& bruto)
+{
     if (!motor.EhVerbo(id))
         return {};
     const mini::ConjugacaoPedida pedida =
@@ -22,7 +23,8 @@ QString ConjugacaoDoVerbete(MotorDicionario& motor, qint32 id, const QString& br
     return MontaConjugacao(QString::fromStdString(pedida.verbo), QString::fromStdString(pedida.dados));
 }
 
-QString ExpandeFlexoes(MotorDicionario& motor, const QString& texto) {
+QString ExpandeFlexoes(MotorDicionario& motor, const QString& texto)
+{
     QString resultado;
     for (const QString& palavra : texto.split(u' ')) {
         resultado += palavra + u' ';

@@ -46,7 +46,4 @@ void DocumentoVisor::Imprime()
         m_visor->Imprime();
 }
 
-void DocumentoVisor::AbreExterno(const QString& endereco)
-{
-    QDesktopServices::openUrl(QUrl(endereco));
-}
+void DocumentoVisor::AbreExterno(const QString& endereco) { QDesktopServices::openUrl(QUrl(endereco)); }

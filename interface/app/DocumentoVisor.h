@@ -16,8 +16,8 @@ public:
     void Navega(const QString& caminho) override;
     void DefineHtml(const QString& id, const QString& html) override;
     void DefineVisivel(const QString& id, bool visivel) override;
-    void Marca(const QStringList& palavras, const QString& iniciada, const QString& terminada,
-               const QString& corFundo, const QString& corTexto) override;
+    void Marca(const QStringList& palavras, const QString& iniciada, const QString& terminada, const QString& corFundo,
+               const QString& corTexto) override;
     void Imprime() override;
     void AbreExterno(const QString& endereco) override;
 

@@ -21,8 +21,7 @@ bool FiltroJanela::eventFilter(QObject* alvo, QEvent* evento)
         if (AoSoltarBotao)
             AoSoltarBotao();
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(alvo, evento);
 }

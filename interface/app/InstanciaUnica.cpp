@@ -15,7 +15,7 @@
 #include <QLockFile>
 #endif
 
-InstanciaUnica::InstanciaUnica() : InstanciaUnica(CaminhoPadrao()) {}
+InstanciaUnica::InstanciaUnica() : InstanciaUnica(CaminhoPadrao()) { }
 
 InstanciaUnica::InstanciaUnica(const QString& caminho) : m_caminho(caminho)
 {
@@ -26,10 +26,7 @@ InstanciaUnica::InstanciaUnica(const QString& caminho) : m_caminho(caminho)
 #endif
 }
 
-InstanciaUnica::~InstanciaUnica()
-{
-    Libera();
-}
+InstanciaUnica::~InstanciaUnica() { Libera(); }
 
 QString InstanciaUnica::CaminhoPadrao()
 {
@@ -64,7 +61,7 @@ bool InstanciaUnica::Adquire()
                 return true;
             continue;
         }
-        struct stat aberto {};
+        struct stat aberto { };
         if (::fstat(fd, &aberto) != 0 || !S_ISREG(aberto.st_mode)) {
             // A FIFO, a device: never read, only put out of the way.
             ::close(fd);
@@ -78,7 +75,7 @@ bool InstanciaUnica::Adquire()
                 return false;
             return true;
         }
-        struct stat agora {};
+        struct stat agora { };
         if (::stat(caminho.constData(), &agora) != 0 || agora.st_ino != aberto.st_ino ||
             agora.st_dev != aberto.st_dev) {
             ::close(fd);
@@ -127,7 +124,4 @@ void InstanciaUnica::Libera()
 
 #endif
 
-bool InstanciaUnica::OutraAtiva()
-{
-    return !Adquire();
-}
+bool InstanciaUnica::OutraAtiva() { return !Adquire(); }

@@ -36,15 +36,9 @@ qint64 PaiDe(const QString& pid)
 
 } // namespace
 
-bool MedicaoInicio::Ativa()
-{
-    return qEnvironmentVariableIsSet(Variavel);
-}
+bool MedicaoInicio::Ativa() { return qEnvironmentVariableIsSet(Variavel); }
 
-qint64 MedicaoInicio::RssKb(qint64 pid)
-{
-    return CampoKb(QStringLiteral("/proc/%1/status").arg(pid), "VmRSS:");
-}
+qint64 MedicaoInicio::RssKb(qint64 pid) { return CampoKb(QStringLiteral("/proc/%1/status").arg(pid), "VmRSS:"); }
 
 qint64 MedicaoInicio::PssArvoreKb(qint64 pid)
 {

@@ -24,10 +24,7 @@ PastasPrograma PastasPrograma::Localiza(const QString& pastaExecutavel, const QS
     return p;
 }
 
-PastasPrograma PastasPrograma::Atual()
-{
-    return Localiza(QCoreApplication::applicationDirPath());
-}
+PastasPrograma PastasPrograma::Atual() { return Localiza(QCoreApplication::applicationDirPath()); }
 
 QString PastasPrograma::Banco() const
 {

@@ -39,7 +39,7 @@ SinaisTermino::SinaisTermino(QObject* pai) : QObject(pai)
     g_recebidos = 0;
     m_notificador = new QSocketNotifier(g_par[0], QSocketNotifier::Read, this);
     connect(m_notificador, &QSocketNotifier::activated, this, &SinaisTermino::Le);
-    struct sigaction acao {};
+    struct sigaction acao { };
     acao.sa_handler = AoSinal;
     sigemptyset(&acao.sa_mask);
     acao.sa_flags = SA_RESTART;
@@ -68,8 +68,8 @@ void SinaisTermino::Le()
 
 #else
 
-SinaisTermino::SinaisTermino(QObject* pai) : QObject(pai) {}
+SinaisTermino::SinaisTermino(QObject* pai) : QObject(pai) { }
 SinaisTermino::~SinaisTermino() = default;
-void SinaisTermino::Le() {}
+void SinaisTermino::Le() { }
 
 #endif

@@ -21,10 +21,7 @@ QString Campo(const QByteArray& dados, int inicio)
 
 } // namespace
 
-QString VersaoPrograma::Versao()
-{
-    return QStringLiteral(MINI_VERSAO);
-}
+QString VersaoPrograma::Versao() { return QStringLiteral(MINI_VERSAO); }
 
 QString VersaoPrograma::TextoVersoes(const QString& versao, const QString& informacoes, const QByteArray& dic030)
 {

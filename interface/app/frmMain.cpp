@@ -7,6 +7,7 @@
 #include "CEscolheLetra.h"
 #include "CList.h"
 #include "CaixaPreviaQt.h"
+#include "ComandosJanela.h"
 #include "FiguraPele.h"
 #include "FiltroJanela.h"
 #include "InstanciaUnica.h"
@@ -18,7 +19,6 @@
 #include "ValorConfig.h"
 #include "VersaoPrograma.h"
 #include "VisorWeb.h"
-#include "ComandosJanela.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,8 +26,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPalette>
 #include <QPainter>
+#include <QPalette>
 #include <QScreen>
 #include <algorithm>
 
@@ -82,9 +82,11 @@ frmMain::frmMain(Opcoes opcoes) : QWidget(nullptr, Qt::Window | Qt::FramelessWin
     const QString estiloTexto = QStringLiteral("color: rgb(52, 82, 104); background: transparent;");
     lblDescricaoPesquisa = Rotulo(this, "lblDescricaoPesquisa", estiloTexto);
     lblDescricaoPesquisa->hide();
-    lblNomeEmpresa = Rotulo(this, "lblNomeEmpresa", QStringLiteral("color: rgb(98, 116, 130); background: transparent;"));
-    txtTip = Rotulo(this, "txtTip", QStringLiteral("color: rgb(12, 102, 154); background: rgb(255, 255, 225);"
-                                                   "border: 1px solid rgb(142, 166, 184); padding: 1px 4px;"));
+    lblNomeEmpresa =
+        Rotulo(this, "lblNomeEmpresa", QStringLiteral("color: rgb(98, 116, 130); background: transparent;"));
+    txtTip = Rotulo(this, "txtTip",
+                    QStringLiteral("color: rgb(12, 102, 154); background: rgb(255, 255, 225);"
+                                   "border: 1px solid rgb(142, 166, 184); padding: 1px 4px;"));
     txtTip->hide();
     m_previa = std::make_unique<CaixaPreviaQt>(txtTip);
 
@@ -103,32 +105,20 @@ frmMain::~frmMain()
     m_EscolheLetra.reset();
 }
 
-CicloJanela::Carga frmMain::Carrega(const QStringList& argumentos)
-{
-    return m_ciclo.Carrega(argumentos);
-}
+CicloJanela::Carga frmMain::Carrega(const QStringList& argumentos) { return m_ciclo.Carrega(argumentos); }
 
 // --- Load ------------------------------------------------------------------
 
-bool frmMain::OutraInstanciaAtiva()
-{
-    return m_opcoes.instancia && m_opcoes.instancia->OutraAtiva();
-}
+bool frmMain::OutraInstanciaAtiva() { return m_opcoes.instancia && m_opcoes.instancia->OutraAtiva(); }
 
-QString frmMain::PastaPrograma() const
-{
-    return m_opcoes.pastaPrograma;
-}
+QString frmMain::PastaPrograma() const { return m_opcoes.pastaPrograma; }
 
 QString frmMain::PastaDados() const
 {
     return m_opcoes.pastaDados.isEmpty() ? m_opcoes.pastaPrograma : m_opcoes.pastaDados;
 }
 
-CConfig& frmMain::Config()
-{
-    return *m_config;
-}
+CConfig& frmMain::Config() { return *m_config; }
 
 void frmMain::AplicaFundoETitulo()
 {
@@ -145,10 +135,7 @@ bool frmMain::AbreMotor()
     return m_motor->AbreDados();
 }
 
-QString frmMain::InformacoesMotor()
-{
-    return m_motor ? m_motor->ObtemInformacoes() : QString();
-}
+QString frmMain::InformacoesMotor() { return m_motor ? m_motor->ObtemInformacoes() : QString(); }
 
 void frmMain::MostraErroFatal(const QString& texto, const QString& titulo)
 {
@@ -177,10 +164,7 @@ void frmMain::InicializaConfig()
     m_config->Inicializar(m_janelaConfig.get());
 }
 
-void frmMain::DefineNomeEmpresa(const QString& nome)
-{
-    lblNomeEmpresa->setText(nome);
-}
+void frmMain::DefineNomeEmpresa(const QString& nome) { lblNomeEmpresa->setText(nome); }
 
 void frmMain::PosicionaListasIniciais()
 {
@@ -284,10 +268,7 @@ void frmMain::CriaVisor()
     emit VisorCriado();
 }
 
-VisorWeb* frmMain::Visor() const
-{
-    return m_consulta ? m_consulta->Visor() : nullptr;
-}
+VisorWeb* frmMain::Visor() const { return m_consulta ? m_consulta->Visor() : nullptr; }
 
 void frmMain::InicializaNotas(const QString& pasta)
 {
@@ -295,15 +276,9 @@ void frmMain::InicializaNotas(const QString& pasta)
     m_pastaNotas = pasta;
 }
 
-void frmMain::PreparaPesquisa(const QString& descricao)
-{
-    lblDescricaoPesquisa->setText(descricao);
-}
+void frmMain::PreparaPesquisa(const QString& descricao) { lblDescricaoPesquisa->setText(descricao); }
 
-void frmMain::DefineTempoTip(int tiques)
-{
-    m_consulta->DefineTempoTip(tiques);
-}
+void frmMain::DefineTempoTip(int tiques) { m_consulta->DefineTempoTip(tiques); }
 
 void frmMain::DefineCoresMarca(quint32 fundo, quint32 texto)
 {
@@ -327,10 +302,7 @@ void frmMain::AlteraModelo(qint16 modo)
     m_pele->RedesenhaVisuais();
 }
 
-void frmMain::DefineDica(const QString& controle, const QString& texto)
-{
-    m_pele->DefineDica(controle, texto);
-}
+void frmMain::DefineDica(const QString& controle, const QString& texto) { m_pele->DefineDica(controle, texto); }
 
 void frmMain::PosicionaControles()
 {
@@ -351,20 +323,11 @@ void frmMain::PosicionaControles()
 
 // --- First activation -------------------------------------------------------
 
-void frmMain::AbreBuscaAvancada()
-{
-    m_consulta->Pesquisa().AbrePainel();
-}
+void frmMain::AbreBuscaAvancada() { m_consulta->Pesquisa().AbrePainel(); }
 
-void frmMain::Repinta()
-{
-    repaint();
-}
+void frmMain::Repinta() { repaint(); }
 
-void frmMain::MostraPagina(const QString& caminho)
-{
-    m_consulta->Browser().MostraPagina(caminho);
-}
+void frmMain::MostraPagina(const QString& caminho) { m_consulta->Browser().MostraPagina(caminho); }
 
 void frmMain::OcultaBotoesVerbete(bool ocultar)
 {
@@ -387,10 +350,7 @@ void frmMain::SelecionaLista(int qual)
     lblDescricaoPesquisa->setVisible(!alfabetica);
 }
 
-void frmMain::SelecionaLetra(const QString& letra)
-{
-    m_EscolheLetra->SelecionaLetra(letra);
-}
+void frmMain::SelecionaLetra(const QString& letra) { m_EscolheLetra->SelecionaLetra(letra); }
 
 void frmMain::ListaLetra(const QString& letra)
 {
@@ -398,16 +358,14 @@ void frmMain::ListaLetra(const QString& letra)
     if (!m_opcoes.comVisor || Visor())
         return;
     if (tmrListaCarga.isActive())
-        connect(this, &frmMain::LetraCarregada, this, [this] { QTimer::singleShot(0, this, &frmMain::CriaVisor); },
-                Qt::SingleShotConnection);
+        connect(
+            this, &frmMain::LetraCarregada, this, [this] { QTimer::singleShot(0, this, &frmMain::CriaVisor); },
+            Qt::SingleShotConnection);
     else
         QTimer::singleShot(0, this, &frmMain::CriaVisor);
 }
 
-void frmMain::DesmarcaLista()
-{
-    lista->DesmarcaLista();
-}
+void frmMain::DesmarcaLista() { lista->DesmarcaLista(); }
 
 void frmMain::LeNotas()
 {
@@ -433,10 +391,7 @@ void frmMain::LiberaMotor()
     m_motor.reset();
 }
 
-bool frmMain::BuscaAvancadaAberta() const
-{
-    return m_consulta && m_consulta->Pesquisa().PainelAberto();
-}
+bool frmMain::BuscaAvancadaAberta() const { return m_consulta && m_consulta->Pesquisa().PainelAberto(); }
 
 void frmMain::GravaBuscasAnteriores()
 {
@@ -457,7 +412,8 @@ void frmMain::paintEvent(QPaintEvent*)
     {
         QPainter p(this);
         FiguraPele::DesenhaFundo(p, rect(), devicePixelRatioF());
-        p.drawPixmap(m_disposicao.titulo.topLeft(), FiguraPele::Carrega(QStringLiteral("TITULO_MINI"), devicePixelRatioF()));
+        p.drawPixmap(m_disposicao.titulo.topLeft(),
+                     FiguraPele::Carrega(QStringLiteral("TITULO_MINI"), devicePixelRatioF()));
     }
     if (!m_pintou) {
         m_pintou = true;
@@ -504,10 +460,7 @@ void frmMain::closeEvent(QCloseEvent* e)
 
 // --- Buttons, menus and the list --------------------------------------------
 
-void frmMain::Inicio()
-{
-    m_consulta->Controlador().Inicio();
-}
+void frmMain::Inicio() { m_consulta->Controlador().Inicio(); }
 
 void frmMain::tmrListaCarga_Timer()
 {

@@ -36,14 +36,14 @@ class frmMain : public QWidget, public JanelaPrincipal {
     Q_OBJECT
 public:
     struct Opcoes {
-        QString pastaPrograma;                  // empty: the executable's folder
-        QString caminhoBanco;                   // empty: the database beside the executable
-        QString pastaDados;                     // empty: the program folder
-        ArmazemConfig* armazem = nullptr;       // null: the platform's settings store
-        InstanciaUnica* instancia = nullptr;    // null: no single-copy rule
-        bool comVisor = true;                   // the web view for the entry area
+        QString pastaPrograma; // empty: the executable's folder
+        QString caminhoBanco; // empty: the database beside the executable
+        QString pastaDados; // empty: the program folder
+        ArmazemConfig* armazem = nullptr; // null: the platform's settings store
+        InstanciaUnica* instancia = nullptr; // null: no single-copy rule
+        bool comVisor = true; // the web view for the entry area
         std::function<void(const QString& texto, const QString& titulo)> MostraMensagem;
-        std::function<void()> Encerra;          // the process ends after unload
+        std::function<void()> Encerra; // the process ends after unload
     };
 
     static constexpr int IntervaloListaCarga = 1;
@@ -154,7 +154,7 @@ private:
     QLabel* lblNomeEmpresa = nullptr;
     QLabel* lblDescricaoPesquisa = nullptr;
     std::unique_ptr<AreaConsulta> m_consulta;
-    QWidget* m_areaVisor = nullptr;   // stands in for the view when there is none
+    QWidget* m_areaVisor = nullptr; // stands in for the view when there is none
     QTimer tmrListaCarga;
     Disposicao m_disposicao;
 

@@ -13,7 +13,7 @@ class ArquivosPrograma : public QWebEngineUrlSchemeHandler {
 public:
     static constexpr const char* Esquema = "mini";
 
-    explicit ArquivosPrograma(QObject* pai = nullptr) : QWebEngineUrlSchemeHandler(pai) {}
+    explicit ArquivosPrograma(QObject* pai = nullptr) : QWebEngineUrlSchemeHandler(pai) { }
 
     void DefinePasta(const QString& pasta);
     const QString& Pasta() const { return m_pasta; }
@@ -29,5 +29,5 @@ public:
     void requestStarted(QWebEngineUrlRequestJob* pedido) override;
 
 private:
-    QString m_pasta;   // canonical, without a trailing "/"
+    QString m_pasta; // canonical, without a trailing "/"
 };

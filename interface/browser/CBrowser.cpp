@@ -11,12 +11,12 @@ namespace {
 const QString kCaixa = QStringLiteral("table1");
 const QString kArea = QStringLiteral("AreaVerbete");
 
-const QString kLinhaSimples = QStringLiteral(
-    "<table border='0' cellspacing='0' cellpadding='0' width='100%'><tr><td height='10'></td></tr><tr>"
-    "<td background='simples.gif' height='6' ></td></tr><tr><td height='10'></td></tr></table>");
-const QString kLinhaDupla = QStringLiteral(
-    "<table border='0' cellspacing='0' cellpadding='0' width='100%'><tr><td height='10'></td></tr><tr>"
-    "<td background='duplo.gif' height='6'></td></tr><tr><td height='10'></td></tr></table>");
+const QString kLinhaSimples =
+    QStringLiteral("<table border='0' cellspacing='0' cellpadding='0' width='100%'><tr><td height='10'></td></tr><tr>"
+                   "<td background='simples.gif' height='6' ></td></tr><tr><td height='10'></td></tr></table>");
+const QString kLinhaDupla =
+    QStringLiteral("<table border='0' cellspacing='0' cellpadding='0' width='100%'><tr><td height='10'></td></tr><tr>"
+                   "<td background='duplo.gif' height='6'></td></tr><tr><td height='10'></td></tr></table>");
 
 bool EhModelo(const QString& endereco)
 {
@@ -195,8 +195,8 @@ void CBrowser::Imprimir()
     if (mudou) {
         m_documento.DefineHtml(kArea, TabelaStrings::Texto(TabelaStrings::CaixaLateral) + m_htmlConteudo);
         if (!m_htmlConjugacao.trimmed().isEmpty()) {
-            m_documento.DefineHtml(QStringLiteral("ListaConjugacao"),
-                                   QStringLiteral("<span id='vAlternativa'>") + m_htmlConjugacao + QStringLiteral("</span>"));
+            m_documento.DefineHtml(QStringLiteral("ListaConjugacao"), QStringLiteral("<span id='vAlternativa'>") +
+                                                                          m_htmlConjugacao + QStringLiteral("</span>"));
             m_documento.DefineVisivel(kCaixa, true);
         }
     }
@@ -211,10 +211,7 @@ void CBrowser::Imprimir()
     }
 }
 
-void CBrowser::AbreWeb()
-{
-    m_documento.AbreExterno(EnderecoWeb);
-}
+void CBrowser::AbreWeb() { m_documento.AbreExterno(EnderecoWeb); }
 
 void CBrowser::PalavraBusca(const QString& palavra, const QString& iniciada, const QString& terminada)
 {

@@ -17,12 +17,17 @@ class CBrowser {
 public:
     // 0 nothing shown; 1 a plain page; 2 a template showing the content;
     // 3 the template is loading and the content waits.
-    enum Estado { Vazio = 0, PaginaSimples = 1, ModeloPronto = 2, ModeloCarregando = 3 };
+    enum Estado {
+        Vazio = 0,
+        PaginaSimples = 1,
+        ModeloPronto = 2,
+        ModeloCarregando = 3
+    };
 
     struct Eventos {
-        std::function<void()> Carregado;                       // content is in the page
-        std::function<void(const LinkPagina&)> ExecComando;    // a command link was clicked
-        std::function<void(const QString& html)> Historico;    // a result page was composed
+        std::function<void()> Carregado; // content is in the page
+        std::function<void(const LinkPagina&)> ExecComando; // a command link was clicked
+        std::function<void(const QString& html)> Historico; // a result page was composed
         std::function<void(const QString& caminho)> HistPagina; // a plain page begins to load
     } Eventos;
 

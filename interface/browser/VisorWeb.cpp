@@ -33,7 +33,10 @@ QString LiteralJs(const QString& texto)
 class RecusaEsquema : public QWebEngineUrlSchemeHandler {
 public:
     using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
-    void requestStarted(QWebEngineUrlRequestJob* pedido) override { pedido->fail(QWebEngineUrlRequestJob::RequestDenied); }
+    void requestStarted(QWebEngineUrlRequestJob* pedido) override
+    {
+        pedido->fail(QWebEngineUrlRequestJob::RequestDenied);
+    }
 };
 
 class PaginaVisor : public QWebEnginePage {
@@ -89,7 +92,8 @@ ArquivosPrograma* ArquivosDoPerfil()
 VisorWeb::VisorWeb(QWidget* pai, const QString& pastaPrograma) : QWebEngineView(pai), m_arquivos(ArquivosDoPerfil())
 {
     m_arquivos->DefinePasta(pastaPrograma);
-    const QString marca = QStringLiteral("mini-link-%1:").arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0'));
+    const QString marca =
+        QStringLiteral("mini-link-%1:").arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0'));
     auto* pagina = new PaginaVisor(QWebEngineProfile::defaultProfile(), this, marca);
     QWebEngineSettings* s = pagina->settings();
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
@@ -148,10 +152,7 @@ void VisorWeb::MostraAguarde(bool visivel)
         m_aguarde->raise();
 }
 
-bool VisorWeb::AguardeVisivel() const
-{
-    return m_aguarde->isVisible();
-}
+bool VisorWeb::AguardeVisivel() const { return m_aguarde->isVisible(); }
 
 void VisorWeb::Navega(const QString& caminho)
 {
@@ -163,10 +164,7 @@ void VisorWeb::Navega(const QString& caminho)
     load(url.isEmpty() ? QUrl(QStringLiteral("about:blank")) : url);
 }
 
-void VisorWeb::Executa(const QString& script)
-{
-    page()->runJavaScript(script, QWebEngineScript::ApplicationWorld);
-}
+void VisorWeb::Executa(const QString& script) { page()->runJavaScript(script, QWebEngineScript::ApplicationWorld); }
 
 void VisorWeb::DefineHtml(const QString& id, const QString& html)
 {
@@ -183,7 +181,8 @@ void VisorWeb::DefineVisivel(const QString& id, bool visivel)
 void VisorWeb::Marca(const QStringList& palavras, const QString& iniciada, const QString& terminada,
                      const QString& corFundo, const QString& corTexto)
 {
-    const QString lista = QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(palavras)).toJson(QJsonDocument::Compact));
+    const QString lista =
+        QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(palavras)).toJson(QJsonDocument::Compact));
     Executa(QStringLiteral("window.MarcaBusca&&MarcaBusca(%1,%2,%3,%4,%5);")
                 .arg(lista, LiteralJs(iniciada), LiteralJs(terminada), LiteralJs(corFundo), LiteralJs(corTexto)));
 }
@@ -203,12 +202,10 @@ void VisorWeb::Imprime()
         delete impressora;
         return;
     }
-    connect(this, &QWebEngineView::printFinished, this, [impressora](bool) { delete impressora; },
-            Qt::SingleShotConnection);
+    connect(
+        this, &QWebEngineView::printFinished, this, [impressora](bool) { delete impressora; },
+        Qt::SingleShotConnection);
     print(impressora);
 }
 
-void VisorWeb::AbreExterno(const QString& endereco)
-{
-    QDesktopServices::openUrl(QUrl(endereco));
-}
+void VisorWeb::AbreExterno(const QString& endereco) { QDesktopServices::openUrl(QUrl(endereco)); }

@@ -18,7 +18,7 @@ public:
     VisorWeb(QWidget* pai, const QString& pastaPrograma);
     ~VisorWeb() override;
 
-    std::function<bool(const QString& endereco)> AoNavegar;   // false: cancel
+    std::function<bool(const QString& endereco)> AoNavegar; // false: cancel
     std::function<void(const QString& endereco)> AoClicarLink;
     std::function<void(bool ok)> AoCompletar;
     // The version line for the start page's "versoes" element.
@@ -33,8 +33,8 @@ public:
     void Navega(const QString& caminho) override;
     void DefineHtml(const QString& id, const QString& html) override;
     void DefineVisivel(const QString& id, bool visivel) override;
-    void Marca(const QStringList& palavras, const QString& iniciada, const QString& terminada,
-               const QString& corFundo, const QString& corTexto) override;
+    void Marca(const QStringList& palavras, const QString& iniciada, const QString& terminada, const QString& corFundo,
+               const QString& corTexto) override;
     void Imprime() override;
     void AbreExterno(const QString& endereco) override;
 

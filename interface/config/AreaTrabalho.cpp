@@ -4,34 +4,19 @@
 
 namespace {
 
-qint32 Twips(double pixels, double fator)
-{
-    return static_cast<qint32>(std::lround(pixels * fator));
-}
+qint32 Twips(double pixels, double fator) { return static_cast<qint32>(std::lround(pixels * fator)); }
 
-bool Consultavel(const BarraTarefas& barra)
-{
-    return AreaTrabalho::BarraTarefasAtiva(barra) && barra.PosicaoLida;
-}
+bool Consultavel(const BarraTarefas& barra) { return AreaTrabalho::BarraTarefasAtiva(barra) && barra.PosicaoLida; }
 
 } // namespace
 
-qint32 Tela::LarguraTwips() const
-{
-    return Twips(LarguraPx, TwipsPorPixelX);
-}
+qint32 Tela::LarguraTwips() const { return Twips(LarguraPx, TwipsPorPixelX); }
 
-qint32 Tela::AlturaTwips() const
-{
-    return Twips(AlturaPx, TwipsPorPixelY);
-}
+qint32 Tela::AlturaTwips() const { return Twips(AlturaPx, TwipsPorPixelY); }
 
 namespace AreaTrabalho {
 
-bool BarraTarefasAtiva(const BarraTarefas& barra)
-{
-    return barra.Estado == 1 || barra.Estado == 2;
-}
+bool BarraTarefasAtiva(const BarraTarefas& barra) { return barra.Estado == 1 || barra.Estado == 2; }
 
 // A bar that starts exactly at 0 on the docking side does not count as
 // occupying it: only a rectangle overhanging the edge does.
@@ -81,7 +66,7 @@ BarraTarefas BarraEquivalente(const QRect& telaPx, const QRect& disponivelPx)
     const QRect area = disponivelPx.intersected(telaPx);
     BarraTarefas barra;
     if (area.isEmpty() || area == telaPx)
-        return barra;   // nothing takes room: state 0, the whole screen is used
+        return barra; // nothing takes room: state 0, the whole screen is used
     const int largura = telaPx.width();
     const int altura = telaPx.height();
     const int esquerda = area.left() - telaPx.left();

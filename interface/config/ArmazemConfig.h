@@ -9,7 +9,10 @@
 
 class ArmazemConfig {
 public:
-    enum class Escopo { Usuario, Maquina };
+    enum class Escopo {
+        Usuario,
+        Maquina
+    };
 
     virtual ~ArmazemConfig() = default;
 

@@ -19,9 +19,9 @@ public:
 
     bool chaveUsuario = false;
     bool chaveMaquina = false;
-    bool falhaGravacao = false;   // every write fails as on a read-only medium
-    bool falhaCriacao = false;    // the per-user key cannot be created
-    int gravacoes = 0;            // writes that reached the store
+    bool falhaGravacao = false; // every write fails as on a read-only medium
+    bool falhaCriacao = false; // the per-user key cannot be created
+    int gravacoes = 0; // writes that reached the store
 
 private:
     QMap<QString, QString> m_usuario;

@@ -59,8 +59,7 @@ void ArmazemQSettings::Abre(const QString& arquivoUsuario, const QString& arquiv
     // gets a QSettings of no file at all.
     const auto cria = [](const QString& arquivo) {
         const QFileInfo info(arquivo);
-        return std::make_unique<QSettings>(!info.exists() || info.isFile() ? arquivo : QString(),
-                                           QSettings::IniFormat);
+        return std::make_unique<QSettings>(!info.exists() || info.isFile() ? arquivo : QString(), QSettings::IniFormat);
     };
     m_usuario = cria(arquivoUsuario);
     m_maquina = cria(arquivoMaquina);
@@ -73,10 +72,7 @@ QString ArmazemQSettings::Arquivo(Escopo escopo) const
 
 ArmazemQSettings::~ArmazemQSettings() = default;
 
-QSettings& ArmazemQSettings::De(Escopo escopo) const
-{
-    return escopo == Escopo::Usuario ? *m_usuario : *m_maquina;
-}
+QSettings& ArmazemQSettings::De(Escopo escopo) const { return escopo == Escopo::Usuario ? *m_usuario : *m_maquina; }
 
 QString ArmazemQSettings::EscapaNome(const QString& nome)
 {
@@ -148,7 +144,7 @@ bool ArmazemQSettings::Grava(const QString& nome, const QString& valor)
     if (!ChaveExiste(Escopo::Usuario) || !Utilizavel(Escopo::Usuario) || !m_usuario->isWritable())
         return false;
     m_usuario->setValue(EscapaNome(nome), valor);
-    m_usuario->sync();   // QSettings replaces the file whole, so a crash keeps the old one
+    m_usuario->sync(); // QSettings replaces the file whole, so a crash keeps the old one
     return m_usuario->status() == QSettings::NoError;
 }
 

@@ -40,7 +40,7 @@ private:
 
     std::unique_ptr<QSettings> m_usuario;
     std::unique_ptr<QSettings> m_maquina;
-    QString m_arquivoUsuario;   // empty: the registry
+    QString m_arquivoUsuario; // empty: the registry
     QString m_arquivoMaquina;
     bool m_chaveCriada = false;
 };

@@ -7,7 +7,7 @@ class QWidget;
 
 class AvisoCSSQt : public AvisoCSS {
 public:
-    explicit AvisoCSSQt(QWidget* pai = nullptr) : m_pai(pai) {}
+    explicit AvisoCSSQt(QWidget* pai = nullptr) : m_pai(pai) { }
     void ErroCritico(const QString& titulo, const QString& mensagem) override;
 
 private:

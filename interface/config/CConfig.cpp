@@ -20,14 +20,11 @@ constexpr qint32 kUltimaFonteLista = std::numeric_limits<qint16>::max();
 constexpr int kLarguraSeguraPx = 640;
 constexpr int kAlturaSeguraPx = 480;
 
-QString Decimal(qint64 n)
-{
-    return QString::number(n);
-}
+QString Decimal(qint64 n) { return QString::number(n); }
 
 } // namespace
 
-CConfig::CConfig(ArmazemConfig& armazem) : m_armazem(armazem) {}
+CConfig::CConfig(ArmazemConfig& armazem) : m_armazem(armazem) { }
 
 void CConfig::Inicializar(JanelaConfig* frm)
 {
@@ -91,10 +88,7 @@ void CConfig::RestaurarJanela()
     m_janela->Move(Configuracao().RetanguloNormal);
 }
 
-void CConfig::DefineEstadoJanela(qint32 estado)
-{
-    EstadoJanela = estado;
-}
+void CConfig::DefineEstadoJanela(qint32 estado) { EstadoJanela = estado; }
 
 void CConfig::MinimizarJanela()
 {
@@ -115,21 +109,19 @@ void CConfig::CarregaSituacao()
     // stored text is not a number or does not fit in 32 bits.
     const Retangulo atual = m_janela->Geometria();
     auto coordenada = [&](const ValorConfig& valor, qint32 agora) {
-        return static_cast<qint32>(
-            NumeroConfig::InteiroOu(Le(valor, Decimal(agora)), agora, kMinimo32, kMaximo32));
+        return static_cast<qint32>(NumeroConfig::InteiroOu(Le(valor, Decimal(agora)), agora, kMinimo32, kMaximo32));
     };
-    Retangulo r{coordenada(JanelaX, atual.X), coordenada(JanelaY, atual.Y),
-                coordenada(JanelaW, atual.W), coordenada(JanelaH, atual.H)};
+    Retangulo r{coordenada(JanelaX, atual.X), coordenada(JanelaY, atual.Y), coordenada(JanelaW, atual.W),
+                coordenada(JanelaH, atual.H)};
     Configuracao().RetanguloNormal = r;
 
     const Tela tela = m_janela->TelaAtual();
     const qint64 largura = tela.LarguraTwips();
     const qint64 altura = tela.AlturaTwips();
-    const bool fora = qint64(r.X) + r.W > largura || r.Y < 0 || r.X < 0 ||
-                      qint64(r.Y) + r.H > altura || r.W <= 0 || r.H <= 0;
+    const bool fora =
+        qint64(r.X) + r.W > largura || r.Y < 0 || r.X < 0 || qint64(r.Y) + r.H > altura || r.W <= 0 || r.H <= 0;
     if (fora) {
-        const Retangulo seguro{0, 0,
-                               static_cast<qint32>(std::lround(kLarguraSeguraPx * m_janela->TwipsPorPixelX())),
+        const Retangulo seguro{0, 0, static_cast<qint32>(std::lround(kLarguraSeguraPx * m_janela->TwipsPorPixelX())),
                                static_cast<qint32>(std::lround(kAlturaSeguraPx * m_janela->TwipsPorPixelY()))};
         Configuracao().RetanguloNormal = seguro;
         m_janela->Move(seguro);
@@ -191,15 +183,9 @@ QString CConfig::LeReg(const QString& nome, const QString& padrao)
     return LeEscopo(Escopo::Maquina, nome, padrao);
 }
 
-QString CConfig::LeRegCU(const QString& nome, const QString& padrao)
-{
-    return LeEscopo(Escopo::Usuario, nome, padrao);
-}
+QString CConfig::LeRegCU(const QString& nome, const QString& padrao) { return LeEscopo(Escopo::Usuario, nome, padrao); }
 
-QString CConfig::LeRegLM(const QString& nome, const QString& padrao)
-{
-    return LeEscopo(Escopo::Maquina, nome, padrao);
-}
+QString CConfig::LeRegLM(const QString& nome, const QString& padrao) { return LeEscopo(Escopo::Maquina, nome, padrao); }
 
 bool CConfig::GravaReg(const QString& nome, const QString& valor)
 {
@@ -212,33 +198,21 @@ bool CConfig::GravaReg(const QString& nome, const QString& valor)
     return true;
 }
 
-bool CConfig::CriaChave()
-{
-    return m_armazem.CriaChave();
-}
+bool CConfig::CriaChave() { return m_armazem.CriaChave(); }
 
-QString CConfig::Le(const ValorConfig& valor)
-{
-    return Le(valor, valor.Padrao());
-}
+QString CConfig::Le(const ValorConfig& valor) { return Le(valor, valor.Padrao()); }
 
 QString CConfig::Le(const ValorConfig& valor, const QString& padrao)
 {
     switch (valor.leitura) {
-    case LeituraConfig::SoUsuario:
-        return LeRegCU(valor.Nome(), padrao);
-    case LeituraConfig::SoMaquina:
-        return LeRegLM(valor.Nome(), padrao);
-    case LeituraConfig::UsuarioDepoisMaquina:
-        break;
+    case LeituraConfig::SoUsuario: return LeRegCU(valor.Nome(), padrao);
+    case LeituraConfig::SoMaquina: return LeRegLM(valor.Nome(), padrao);
+    case LeituraConfig::UsuarioDepoisMaquina: break;
     }
     return LeReg(valor.Nome(), padrao);
 }
 
-bool CConfig::Grava(const ValorConfig& valor, const QString& texto)
-{
-    return GravaReg(valor.Nome(), texto);
-}
+bool CConfig::Grava(const ValorConfig& valor, const QString& texto) { return GravaReg(valor.Nome(), texto); }
 
 void CConfig::GravarConfiguracoesVerbete()
 {
@@ -291,18 +265,12 @@ void CConfig::RestauraConfiguracoesVerbete()
     m.MarcaCorTexto = ModeloConfig::MarcaCorTextoPadrao;
 }
 
-void CConfig::RestauraConfiguracoesLista()
-{
-    Configuracao().FonteLista = 0;
-}
+void CConfig::RestauraConfiguracoesLista() { Configuracao().FonteLista = 0; }
 
 void CConfig::LerConfiguracoesLista()
 {
-    Configuracao().FonteLista = static_cast<qint16>(
-        NumeroConfig::InteiroOu(Le(ValoresConfig::FonteLista), 0, 0, kUltimaFonteLista));
+    Configuracao().FonteLista =
+        static_cast<qint16>(NumeroConfig::InteiroOu(Le(ValoresConfig::FonteLista), 0, 0, kUltimaFonteLista));
 }
 
-void CConfig::GravarConfiguracoesLista()
-{
-    Grava(ValoresConfig::FonteLista, Decimal(Configuracao().FonteLista));
-}
+void CConfig::GravarConfiguracoesLista() { Grava(ValoresConfig::FonteLista, Decimal(Configuracao().FonteLista)); }

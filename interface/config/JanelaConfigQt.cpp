@@ -11,24 +11,15 @@ constexpr double kTwipsPorPolegada = 1440.0;
 
 // Stored coordinates are measured against the primary screen, whose origin
 // is the desktop's origin.
-QScreen* TelaPrincipal()
-{
-    return QGuiApplication::primaryScreen();
-}
+QScreen* TelaPrincipal() { return QGuiApplication::primaryScreen(); }
 
-qint32 ParaTwips(int pixels, double fator)
-{
-    return static_cast<qint32>(std::lround(pixels * fator));
-}
+qint32 ParaTwips(int pixels, double fator) { return static_cast<qint32>(std::lround(pixels * fator)); }
 
-int ParaPixels(qint32 twips, double fator)
-{
-    return static_cast<int>(std::lround(twips / fator));
-}
+int ParaPixels(qint32 twips, double fator) { return static_cast<int>(std::lround(twips / fator)); }
 
 } // namespace
 
-JanelaConfigQt::JanelaConfigQt(QWidget* janela) : m_janela(janela) {}
+JanelaConfigQt::JanelaConfigQt(QWidget* janela) : m_janela(janela) { }
 
 double JanelaConfigQt::TwipsPorPixelX() const
 {
@@ -77,15 +68,9 @@ BarraTarefas JanelaConfigQt::ConsultaBarraTarefas() const
     return AreaTrabalho::BarraEquivalente(s->geometry(), s->availableGeometry());
 }
 
-bool JanelaConfigQt::Minimizada() const
-{
-    return m_janela->isMinimized();
-}
+bool JanelaConfigQt::Minimizada() const { return m_janela->isMinimized(); }
 
-void JanelaConfigQt::Minimiza()
-{
-    m_janela->showMinimized();
-}
+void JanelaConfigQt::Minimiza() { m_janela->showMinimized(); }
 
 void JanelaConfigQt::MostraAlcaRedimensionar(bool visivel)
 {

@@ -4,9 +4,8 @@ namespace {
 
 // Three parallel lists, split at start; the names hold a "/" and accents
 // that end up inside stored value names.
-const char* const kNomes =
-    "Achega,Classe gramatical/Regência,Definição,Etimologia,Locução,Número da definição,"
-    "Rubrica,Título,Título da locução";
+const char* const kNomes = "Achega,Classe gramatical/Regência,Definição,Etimologia,Locução,Número da definição,"
+                           "Rubrica,Título,Título da locução";
 const char* const kCores = "983400,FF0000,000000,3068FF,303498,000000,008000,336699,000099";
 const char* const kTipos = "0,2,2,0,0,0,0,2,2";
 

@@ -7,16 +7,16 @@
 #include <array>
 
 enum class LeituraConfig {
-    UsuarioDepoisMaquina,   // per-user value, else the machine-wide one
+    UsuarioDepoisMaquina, // per-user value, else the machine-wide one
     SoUsuario,
     SoMaquina,
 };
 
 struct ValorConfig {
-    const char* nome;       // UTF-8, kept byte for byte
+    const char* nome; // UTF-8, kept byte for byte
     LeituraConfig leitura;
-    const char* padrao;     // nullptr: the default depends on the moment (window, folders)
-    bool gravado;           // whether the program ever writes it
+    const char* padrao; // nullptr: the default depends on the moment (window, folders)
+    bool gravado; // whether the program ever writes it
 
     QString Nome() const { return QString::fromUtf8(nome); }
     bool TemPadraoFixo() const { return padrao != nullptr; }

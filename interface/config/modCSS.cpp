@@ -72,7 +72,7 @@ bool modCSS::GravaArquivoTexto(const QString& caminho, const QString& texto)
 
 qint64 modCSS::Arredonda(double x)
 {
-    return static_cast<qint64>(std::nearbyint(x));   // the default mode rounds halves to even
+    return static_cast<qint64>(std::nearbyint(x)); // the default mode rounds halves to even
 }
 
 QString modCSS::GeraCSS(qint16 modo) const
@@ -125,15 +125,9 @@ QString modCSS::AplicaEstiloExemplo(const QString& css) const
     return pagina.replace(QStringLiteral("<estilo/>"), css);
 }
 
-QString modCSS::PaginaExemplo() const
-{
-    return AplicaEstiloExemplo(GeraCSS(ModoCompleto));
-}
+QString modCSS::PaginaExemplo() const { return AplicaEstiloExemplo(GeraCSS(ModoCompleto)); }
 
-QString modCSS::PastaCss() const
-{
-    return QDir(m_pasta).filePath(QStringLiteral("css"));
-}
+QString modCSS::PastaCss() const { return QDir(m_pasta).filePath(QStringLiteral("css")); }
 
 void modCSS::Avisa(const QString& pasta)
 {

@@ -53,7 +53,7 @@ private:
     QString m_pasta;
     const ModeloConfig& m_modelo;
     AvisoCSS& m_aviso;
-    std::array<QString, 4> m_tamanhosFonte;   // index 3 stays empty
+    std::array<QString, 4> m_tamanhosFonte; // index 3 stays empty
     QString m_modeloCSS;
     QString m_modeloExemplo;
 };

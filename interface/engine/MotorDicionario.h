@@ -19,8 +19,8 @@ public:
     virtual QString ObtemAbreviatura(QString& palavra) = 0;
     virtual qint32 PesquisaPalavra(const QString& palavra, qint32 modo, QString& resultados) = 0;
     virtual qint32 PesquisaMascara(const QString& mascara, QString& resultados, qint32 lista) = 0;
-    virtual void PesquisaReversa(QString& palavra, QString& resultados, qint32 reservado1,
-                                 qint32 reservado2, qint32& total) = 0;
+    virtual void PesquisaReversa(QString& palavra, QString& resultados, qint32 reservado1, qint32 reservado2,
+                                 qint32& total) = 0;
     virtual qint32 ObtemTotalResultados() = 0;
     virtual qint32 ObtemResultados(qint16 origem, qint32& cursor, QString& lista) = 0;
     virtual void DefineFiltro(qint16 operacao, qint16 codigo) = 0;

@@ -2,9 +2,9 @@
 // to and from the engine's UTF-8 and copies the by-reference results back.
 #pragma once
 
-#include <memory>
-
 #include "MotorDicionario.h"
+
+#include <memory>
 
 class DLLMiniLexariaDB;
 
@@ -26,8 +26,8 @@ public:
     QString ObtemAbreviatura(QString& palavra) override;
     qint32 PesquisaPalavra(const QString& palavra, qint32 modo, QString& resultados) override;
     qint32 PesquisaMascara(const QString& mascara, QString& resultados, qint32 lista) override;
-    void PesquisaReversa(QString& palavra, QString& resultados, qint32 reservado1,
-                         qint32 reservado2, qint32& total) override;
+    void PesquisaReversa(QString& palavra, QString& resultados, qint32 reservado1, qint32 reservado2,
+                         qint32& total) override;
     qint32 ObtemTotalResultados() override;
     qint32 ObtemResultados(qint16 origem, qint32& cursor, QString& lista) override;
     void DefineFiltro(qint16 operacao, qint16 codigo) override;

@@ -21,10 +21,7 @@ static void IniciaRecursos()
 
 namespace {
 
-QString ChaveCache(int id, qreal escala)
-{
-    return QString::number(id) + u'@' + QString::number(escala, 'f', 2);
-}
+QString ChaveCache(int id, qreal escala) { return QString::number(id) + u'@' + QString::number(escala, 'f', 2); }
 
 } // namespace
 
@@ -44,8 +41,8 @@ QPixmap BitmapsLista::FaixaLetras(int id, qreal escala)
                                                                    : QColor(12, 102, 154);
     const QPixmap fundo = Carrega(QString::fromLatin1(celula), escala);
 
-    QPixmap faixa(QSize(std::lround(CEscolheLetra::LarguraFaixa * escala),
-                        std::lround(CEscolheLetra::AlturaFaixa * escala)));
+    QPixmap faixa(
+        QSize(std::lround(CEscolheLetra::LarguraFaixa * escala), std::lround(CEscolheLetra::AlturaFaixa * escala)));
     faixa.setDevicePixelRatio(escala);
     faixa.fill(Qt::white);
     QPainter p(&faixa);

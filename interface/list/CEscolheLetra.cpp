@@ -53,10 +53,7 @@ QChar CEscolheLetra::LetraEm(double x, double y)
     return QChar((y >= LadoCelula ? u'N' : u'A') + coluna);
 }
 
-bool CEscolheLetra::EhLetra(const QString& letra)
-{
-    return letra.size() == 1 && letra[0] >= u'A' && letra[0] <= u'Z';
-}
+bool CEscolheLetra::EhLetra(const QString& letra) { return letra.size() == 1 && letra[0] >= u'A' && letra[0] <= u'Z'; }
 
 QRect CEscolheLetra::Celula(QChar letra)
 {
@@ -90,10 +87,7 @@ void CEscolheLetra::MouseSolta(double x, double y, int botao)
         Eventos.SelecionaLetra(m_selecionada);
 }
 
-void CEscolheLetra::PerdeFoco()
-{
-    LimparDestaque();
-}
+void CEscolheLetra::PerdeFoco() { LimparDestaque(); }
 
 void CEscolheLetra::Desenha()
 {

@@ -102,10 +102,7 @@ qint32 CList::Limita(qint32 indice) const
     return std::clamp(indice, 0, m_ultimo);
 }
 
-void CList::DefineTopo(qint32 topo)
-{
-    m_scroll.Valor(topo);
-}
+void CList::DefineTopo(qint32 topo) { m_scroll.Valor(topo); }
 
 void CList::Recria(qint32 ultimo)
 {
@@ -243,7 +240,7 @@ void CList::SelecionaItem(qint32 pos)
     if (m_selecionado > m_ultimo - meio)
         topo = m_ultimo - m_linhas;
     else if (m_selecionado >= meio)
-        topo = static_cast<qint32>(std::nearbyint(m_selecionado - meio));   // halves to even
+        topo = static_cast<qint32>(std::nearbyint(m_selecionado - meio)); // halves to even
     DefineTopo(std::max(0, topo));
     Desenha();
 }
@@ -384,10 +381,7 @@ void CList::Redimensiona()
     Desenha();
 }
 
-void CList::Redimensionada()
-{
-    Redimensiona();
-}
+void CList::Redimensionada() { Redimensiona(); }
 
 void CList::DesenhaFaixaScroll()
 {
@@ -396,8 +390,7 @@ void CList::DesenhaFaixaScroll()
     if (m_imgBarra.Visible)
         m_buffer->DesenhaBitmap(BitmapBarra, QRect(), QPointF(m_imgBarra.Left, m_imgBarra.Top).toPoint());
     m_buffer->DesenhaBitmap(BitmapSetaCima, QRect(), QPointF(m_imgSetaCima.Left, m_imgSetaCima.Top).toPoint());
-    m_buffer->DesenhaBitmap(BitmapSetaBaixo, QRect(),
-                            QPointF(m_imgSetaBaixo.Left, m_imgSetaBaixo.Top).toPoint());
+    m_buffer->DesenhaBitmap(BitmapSetaBaixo, QRect(), QPointF(m_imgSetaBaixo.Left, m_imgSetaBaixo.Top).toPoint());
 }
 
 void CList::DesenhaPalavra(double y, const QString& palavra)
@@ -547,8 +540,8 @@ void CList::MouseSolta(double x, double y, int botao)
     case Alvo::SetaBaixo: m_scroll.SetaSolta(); break;
     case Alvo::Lista:
         // A click is a left press and release on the list itself.
-        if (botao == BotaoEsquerdo && m_fundo && x >= 0 && y >= 0 && x < m_fundo->Largura() &&
-            y < m_fundo->Altura() && m_ultimo >= 0)
+        if (botao == BotaoEsquerdo && m_fundo && x >= 0 && y >= 0 && x < m_fundo->Largura() && y < m_fundo->Altura() &&
+            m_ultimo >= 0)
             Executa();
         break;
     case Alvo::Fundo:
@@ -572,10 +565,7 @@ void CList::MouseDuploClique(double x, double y, int botao)
     }
 }
 
-void CList::Tecla(int codigo)
-{
-    TrataTecla(codigo);
-}
+void CList::Tecla(int codigo) { TrataTecla(codigo); }
 
 void CList::Roda(int passos)
 {

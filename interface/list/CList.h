@@ -25,8 +25,8 @@ public:
     struct EventosLista {
         std::function<void(const QString& TituloVerbete, qint32 IDVerbete)> SelecionaItem;
         std::function<void(const QString& palavra, qint16 tipoPesquisa)> NaoEncontrado;
-        std::function<void(const QString& palavra, const QString& strLista, qint32 tamLista,
-                           qint16 tipoPesquisa)> RetornoBusca;
+        std::function<void(const QString& palavra, const QString& strLista, qint32 tamLista, qint16 tipoPesquisa)>
+            RetornoBusca;
         std::function<void(qint32 posInicial)> IniciaCargaListaLetra;
         // The owner's "searching" picture: shown while a search starts,
         // hidden when it has filled in or when a letter has no words.
@@ -114,7 +114,14 @@ public:
     void Redimensionada() override;
 
 private:
-    enum class Alvo { Nenhum, Lista, Barra, SetaCima, SetaBaixo, Fundo };
+    enum class Alvo {
+        Nenhum,
+        Lista,
+        Barra,
+        SetaCima,
+        SetaBaixo,
+        Fundo
+    };
 
     Alvo AlvoEm(double x, double y) const;
     qint32 Limita(qint32 indice) const;

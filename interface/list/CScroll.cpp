@@ -36,10 +36,7 @@ void CScroll::Inicializa(ImagemScroll* img1, ImagemScroll* img2, ImagemScroll* i
 }
 
 // Room the thumb's top can travel between the arrows.
-double CScroll::Curso() const
-{
-    return m_setaBaixo->Top - m_setaCima->Top - m_setaCima->Height - m_barra->Height;
-}
+double CScroll::Curso() const { return m_setaBaixo->Top - m_setaCima->Top - m_setaCima->Height - m_barra->Height; }
 
 void CScroll::PosicionaBarra()
 {
@@ -138,7 +135,4 @@ void CScroll::SetaSolta()
         m_temporizador->Para();
 }
 
-void CScroll::SetaDuploClique(int direcao)
-{
-    PassoSeta(direcao > 0 ? 1 : -1);
-}
+void CScroll::SetaDuploClique(int direcao) { PassoSeta(direcao > 0 ? 1 : -1); }

@@ -13,8 +13,8 @@ class Temporizador;
 class CScroll {
 public:
     struct EventosScroll {
-        std::function<void(qint32)> Scroll;      // the thumb is dragged to a new value
-        std::function<void(qint32)> EndScroll;   // release, track click, arrow step
+        std::function<void(qint32)> Scroll; // the thumb is dragged to a new value
+        std::function<void(qint32)> EndScroll; // release, track click, arrow step
     };
     EventosScroll Eventos;
 

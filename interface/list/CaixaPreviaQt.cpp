@@ -1,6 +1,6 @@
 #include "CaixaPreviaQt.h"
 
-CaixaPreviaQt::CaixaPreviaQt(QWidget* caixa) : m_caixa(caixa) {}
+CaixaPreviaQt::CaixaPreviaQt(QWidget* caixa) : m_caixa(caixa) { }
 
 void CaixaPreviaQt::Mostra(int esquerda, int topo, const QString& texto)
 {

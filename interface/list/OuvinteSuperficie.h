@@ -19,6 +19,6 @@ public:
     virtual void Tecla(int codigo) { (void)codigo; }
     // The mouse wheel: steps of one notch, positive away from the user.
     virtual void Roda(int passos) { (void)passos; }
-    virtual void Redimensionada() {}
-    virtual void PerdeFoco() {}
+    virtual void Redimensionada() { }
+    virtual void PerdeFoco() { }
 };

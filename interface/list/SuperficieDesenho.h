@@ -13,7 +13,10 @@
 class OuvinteSuperficie;
 class Temporizador;
 
-enum class Ponteiro { Padrao, Personalizado };
+enum class Ponteiro {
+    Padrao,
+    Personalizado
+};
 
 class SuperficieDesenho {
 public:
@@ -27,8 +30,7 @@ public:
     virtual void Limpa(const QColor& cor) = 0;
     virtual void LimpaArea(const QRect& area, const QColor& cor) = 0;
     // Prints with the text's top at y; returns the x where the text ends.
-    virtual double ImprimeTexto(double x, double y, const QString& texto, double tamanhoPontos,
-                                const QColor& cor) = 0;
+    virtual double ImprimeTexto(double x, double y, const QString& texto, double tamanhoPontos, const QColor& cor) = 0;
     virtual double AlturaTexto(const QString& texto, double tamanhoPontos) const = 0;
     virtual void DesenhaCaixa(const QRectF& caixa, const QColor& cor, bool cheia) = 0;
     // Copies part of a bitmap resource (the whole bitmap when origem is

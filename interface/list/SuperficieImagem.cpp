@@ -13,8 +13,7 @@ namespace {
 
 QPixmap NovoPixmap(int largura, int altura, qreal escala)
 {
-    QPixmap p(QSize(std::max(1, int(std::lround(largura * escala))),
-                    std::max(1, int(std::lround(altura * escala)))));
+    QPixmap p(QSize(std::max(1, int(std::lround(largura * escala))), std::max(1, int(std::lround(altura * escala)))));
     p.setDevicePixelRatio(escala);
     p.fill(Qt::white);
     return p;
@@ -43,10 +42,7 @@ void SuperficieImagem::Redimensiona(int largura, int altura)
     m_pixmap = novo;
 }
 
-void SuperficieImagem::Limpa(const QColor& cor)
-{
-    m_pixmap.fill(cor);
-}
+void SuperficieImagem::Limpa(const QColor& cor) { m_pixmap.fill(cor); }
 
 void SuperficieImagem::LimpaArea(const QRect& area, const QColor& cor)
 {
@@ -67,8 +63,7 @@ const QFont& SuperficieImagem::Fonte(double tamanhoPontos) const
     return it.value();
 }
 
-double SuperficieImagem::ImprimeTexto(double x, double y, const QString& texto, double tamanhoPontos,
-                                      const QColor& cor)
+double SuperficieImagem::ImprimeTexto(double x, double y, const QString& texto, double tamanhoPontos, const QColor& cor)
 {
     const QFont& fonte = Fonte(tamanhoPontos);
     const QFontMetricsF medida(fonte, &m_pixmap);
@@ -84,7 +79,7 @@ double SuperficieImagem::ImprimeTexto(double x, double y, const QString& texto, 
 
 double SuperficieImagem::AlturaTexto(const QString& texto, double tamanhoPontos) const
 {
-    (void)texto;   // one line: the font's height, whatever the letters
+    (void)texto; // one line: the font's height, whatever the letters
     return QFontMetricsF(Fonte(tamanhoPontos), &m_pixmap).height();
 }
 
@@ -106,9 +101,9 @@ void SuperficieImagem::DesenhaBitmap(int id, const QRect& origem, const QPoint& 
     if (bitmap.isNull())
         return;
     const qreal e = bitmap.devicePixelRatio();
-    const QRectF fonte = origem.isNull() ? QRectF(QPointF(0, 0), bitmap.size())
-                                         : QRectF(origem.x() * e, origem.y() * e, origem.width() * e,
-                                                  origem.height() * e);
+    const QRectF fonte = origem.isNull()
+                             ? QRectF(QPointF(0, 0), bitmap.size())
+                             : QRectF(origem.x() * e, origem.y() * e, origem.width() * e, origem.height() * e);
     QPainter p(&m_pixmap);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(QRectF(QPointF(destino), fonte.size() / e), bitmap, fonte);
@@ -126,22 +121,13 @@ void SuperficieImagem::CopiaImagem(const SuperficieDesenho& origem, const QRect&
                  QRectF(area.x() * e, area.y() * e, area.width() * e, area.height() * e));
 }
 
-void SuperficieImagem::DefinePonteiro(Ponteiro ponteiro)
-{
-    (void)ponteiro;
-}
+void SuperficieImagem::DefinePonteiro(Ponteiro ponteiro) { (void)ponteiro; }
 
-void SuperficieImagem::DefineOuvinte(OuvinteSuperficie* ouvinte)
-{
-    (void)ouvinte;
-}
+void SuperficieImagem::DefineOuvinte(OuvinteSuperficie* ouvinte) { (void)ouvinte; }
 
 std::unique_ptr<SuperficieDesenho> SuperficieImagem::CriaBuffer(int largura, int altura)
 {
     return std::make_unique<SuperficieImagem>(largura, altura, m_escala);
 }
 
-std::unique_ptr<Temporizador> SuperficieImagem::CriaTemporizador()
-{
-    return std::make_unique<TemporizadorQt>();
-}
+std::unique_ptr<Temporizador> SuperficieImagem::CriaTemporizador() { return std::make_unique<TemporizadorQt>(); }

@@ -1,7 +1,5 @@
 #include "SuperficieWidget.h"
 
-#include <QWheelEvent>
-
 #include "BitmapsLista.h"
 #include "OuvinteSuperficie.h"
 #include "TemporizadorQt.h"
@@ -9,6 +7,7 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <QWindow>
 
 namespace {
@@ -32,8 +31,7 @@ int Botoes(Qt::MouseButtons b)
 
 } // namespace
 
-SuperficieWidget::SuperficieWidget(QWidget* pai)
-    : QWidget(pai), m_imagem(1, 1, [this] { return EscalaAtual(); })
+SuperficieWidget::SuperficieWidget(QWidget* pai) : QWidget(pai), m_imagem(1, 1, [this] { return EscalaAtual(); })
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -43,10 +41,7 @@ SuperficieWidget::SuperficieWidget(QWidget* pai)
 
 SuperficieWidget::~SuperficieWidget() = default;
 
-qreal SuperficieWidget::EscalaAtual() const
-{
-    return devicePixelRatioF();
-}
+qreal SuperficieWidget::EscalaAtual() const { return devicePixelRatioF(); }
 
 int SuperficieWidget::CodigoTecla(int teclaQt)
 {
@@ -61,10 +56,7 @@ int SuperficieWidget::CodigoTecla(int teclaQt)
     }
 }
 
-void SuperficieWidget::Redimensiona(int largura, int altura)
-{
-    resize(largura, altura);
-}
+void SuperficieWidget::Redimensiona(int largura, int altura) { resize(largura, altura); }
 
 void SuperficieWidget::Limpa(const QColor& cor)
 {
@@ -78,8 +70,7 @@ void SuperficieWidget::LimpaArea(const QRect& area, const QColor& cor)
     update(area);
 }
 
-double SuperficieWidget::ImprimeTexto(double x, double y, const QString& texto, double tamanhoPontos,
-                                      const QColor& cor)
+double SuperficieWidget::ImprimeTexto(double x, double y, const QString& texto, double tamanhoPontos, const QColor& cor)
 {
     update();
     return m_imagem.ImprimeTexto(x, y, texto, tamanhoPontos, cor);
@@ -119,25 +110,16 @@ void SuperficieWidget::DefinePonteiro(Ponteiro ponteiro)
         unsetCursor();
 }
 
-void SuperficieWidget::DefineOuvinte(OuvinteSuperficie* ouvinte)
-{
-    m_ouvinte = ouvinte;
-}
+void SuperficieWidget::DefineOuvinte(OuvinteSuperficie* ouvinte) { m_ouvinte = ouvinte; }
 
 std::unique_ptr<SuperficieDesenho> SuperficieWidget::CriaBuffer(int largura, int altura)
 {
     return std::make_unique<SuperficieImagem>(largura, altura, [this] { return EscalaAtual(); });
 }
 
-std::unique_ptr<Temporizador> SuperficieWidget::CriaTemporizador()
-{
-    return std::make_unique<TemporizadorQt>();
-}
+std::unique_ptr<Temporizador> SuperficieWidget::CriaTemporizador() { return std::make_unique<TemporizadorQt>(); }
 
-QPoint SuperficieWidget::PosicaoNaJanela() const
-{
-    return mapTo(window(), QPoint(0, 0));
-}
+QPoint SuperficieWidget::PosicaoNaJanela() const { return mapTo(window(), QPoint(0, 0)); }
 
 int SuperficieWidget::PonteiroYNaJanela() const
 {
@@ -157,8 +139,7 @@ void SuperficieWidget::paintEvent(QPaintEvent* e)
     QPainter p(this);
     const qreal escala = m_imagem.Escala();
     const QRect r = e->rect();
-    p.drawPixmap(r, m_imagem.Pixmap(), QRectF(r.x() * escala, r.y() * escala, r.width() * escala,
-                                              r.height() * escala));
+    p.drawPixmap(r, m_imagem.Pixmap(), QRectF(r.x() * escala, r.y() * escala, r.width() * escala, r.height() * escala));
 }
 
 void SuperficieWidget::resizeEvent(QResizeEvent* e)

@@ -22,8 +22,7 @@ public:
     void Redimensiona(int largura, int altura) override;
     void Limpa(const QColor& cor) override;
     void LimpaArea(const QRect& area, const QColor& cor) override;
-    double ImprimeTexto(double x, double y, const QString& texto, double tamanhoPontos,
-                        const QColor& cor) override;
+    double ImprimeTexto(double x, double y, const QString& texto, double tamanhoPontos, const QColor& cor) override;
     double AlturaTexto(const QString& texto, double tamanhoPontos) const override;
     void DesenhaCaixa(const QRectF& caixa, const QColor& cor, bool cheia) override;
     void DesenhaBitmap(int id, const QRect& origem, const QPoint& destino) override;

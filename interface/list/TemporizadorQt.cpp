@@ -17,12 +17,6 @@ void TemporizadorQt::Inicia(int milissegundos, std::function<void()> acao)
     m_timer.start(milissegundos);
 }
 
-void TemporizadorQt::Para()
-{
-    m_timer.stop();
-}
+void TemporizadorQt::Para() { m_timer.stop(); }
 
-bool TemporizadorQt::Ativo() const
-{
-    return m_timer.isActive();
-}
+bool TemporizadorQt::Ativo() const { return m_timer.isActive(); }

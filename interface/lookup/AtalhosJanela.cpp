@@ -6,7 +6,8 @@ QString AtalhosJanela::Decide(int tecla, Qt::KeyboardModifiers mods, bool soltur
     mods &= ~(Qt::KeypadModifier | Qt::ShiftModifier);
     if (mods == Qt::AltModifier) {
         if (tecla == Qt::Key_A || tecla == Qt::Key_U)
-            return soltura ? (tecla == Qt::Key_A ? QStringLiteral("imgArquivo") : QStringLiteral("imgAjuda")) : QString();
+            return soltura ? (tecla == Qt::Key_A ? QStringLiteral("imgArquivo") : QStringLiteral("imgAjuda"))
+                           : QString();
         if (soltura)
             return {};
         if (tecla == Qt::Key_Left)

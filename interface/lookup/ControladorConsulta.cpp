@@ -228,7 +228,7 @@ void ControladorConsulta::tmrLista_Timer()
     tmrLista.stop();
     const bool alfabetica = m.janela.ListaAlfabeticaVisivel();
     if (alfabetica && !m_movimentoTeclado && m.lista.ObtemPoslista() != m_pedido)
-        m.browser.PalavraBusca(QString(), QString(), QString());   // a new choice, not the typed word
+        m.browser.PalavraBusca(QString(), QString(), QString()); // a new choice, not the typed word
     if (alfabetica)
         ExibeVerbete(m.lista.ObtemPoslista(), QString(), true, !m_movimentoTeclado);
     else

@@ -25,9 +25,9 @@ public:
     struct Partes {
         JanelaConsulta& janela;
         CBrowser& browser;
-        CList& lista;    // alphabetical
-        CList& lista2;   // results
-        std::function<MotorDicionario*()> motor;   // null while there is none
+        CList& lista; // alphabetical
+        CList& lista2; // results
+        std::function<MotorDicionario*()> motor; // null while there is none
         QString pastaPrograma;
     };
 

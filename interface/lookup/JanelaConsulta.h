@@ -26,8 +26,8 @@ public:
     virtual void ProcessaPesquisa() = 0;
     // A clicked word with entries: the result list of its flexible search.
     virtual void PesquisaFlexivel(const QString& palavra) = 0;
-    virtual void RegistraHistorico(const QString& palavra, qint32 id, const QString& busca,
-                                   const QString& iniciada, const QString& terminada) = 0;
+    virtual void RegistraHistorico(const QString& palavra, qint32 id, const QString& busca, const QString& iniciada,
+                                   const QString& terminada) = 0;
     virtual void VoltaHistorico() = 0;
     // The expansion of an abbreviation, in a tip next to the mouse pointer.
     virtual void MostraDicaAbreviatura(const QString& texto) = 0;

@@ -4,7 +4,6 @@
 
 #include <mini/ListaResultados.h>
 
-
 namespace {
 
 // The homonym number after its mark is raised.
@@ -35,8 +34,8 @@ QString MontaListaAlternativas(MotorDicionario& motor, const QString& titulo, qi
     QString s = QStringLiteral("<table  border=0 cellspacing=0 cellpadding=0><tr><td><span id='vAlternativas'>");
     for (const mini::Resultado& item : r.itens) {
         if (item.id != id)
-            s += QStringLiteral("<a href='goID://%1'>").arg(item.id) + ElevaNumero(QString::fromStdString(item.palavra)) +
-                 QStringLiteral("</a><BR>");
+            s += QStringLiteral("<a href='goID://%1'>").arg(item.id) +
+                 ElevaNumero(QString::fromStdString(item.palavra)) + QStringLiteral("</a><BR>");
     }
     return s + QStringLiteral("</span></td></tr></table>");
 }

@@ -8,13 +8,26 @@
 
 class RotaTeclado {
 public:
-    enum class Foco { Entrada, Visor, Nota, Lista, Outro };
+    enum class Foco {
+        Entrada,
+        Visor,
+        Nota,
+        Lista,
+        Outro
+    };
 
     struct Acao {
-        enum Tipo { Nada, Confirma, MoveLista, PrimeiroDaLetra, UltimoDaLetra, NovoTexto };
+        enum Tipo {
+            Nada,
+            Confirma,
+            MoveLista,
+            PrimeiroDaLetra,
+            UltimoDaLetra,
+            NovoTexto
+        };
         Tipo tipo = Nada;
-        int codigo = 0;      // MoveLista: 38 up, 40 down, 33 page up, 34 page down
-        QString texto;       // NovoTexto: the box's new text (empty: cleared)
+        int codigo = 0; // MoveLista: 38 up, 40 down, 33 page up, 34 page down
+        QString texto; // NovoTexto: the box's new text (empty: cleared)
     };
 
     // tecla is Qt's key code, texto what the key types, comandos true with

@@ -8,7 +8,11 @@
 
 class CHistReg {
 public:
-    enum Tipo : qint16 { kVerbete = 1, kPagina = 2, kLista = 3 };
+    enum Tipo : qint16 {
+        kVerbete = 1,
+        kPagina = 2,
+        kLista = 3
+    };
 
     // An entry: its headword and id, and the criteria of the result list it
     // was opened from (empty when it was not).

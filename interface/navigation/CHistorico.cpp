@@ -2,10 +2,11 @@
 
 #include "DestinoHistorico.h"
 
-CHistorico::CHistorico(DestinoHistorico& destino) : m_destino(destino) {}
+CHistorico::CHistorico(DestinoHistorico& destino) : m_destino(destino) { }
 
-void CHistorico::Adiciona(const QString& titulo, qint32 idVerbete, const QString& palavra,
-                          const QString& iniciada, const QString& terminada) {
+void CHistorico::Adiciona(const QString& titulo, qint32 idVerbete, const QString& palavra, const QString& iniciada,
+                          const QString& terminada)
+{
     CHistReg registro;
     registro.Dados(titulo, idVerbete, palavra, iniciada, terminada);
     // Only an entry record can be the same entry: a page or result record
@@ -18,20 +19,23 @@ void CHistorico::Adiciona(const QString& titulo, qint32 idVerbete, const QString
     Acrescenta(registro);
 }
 
-void CHistorico::AdicionaArquivo(const QString& titulo, const QString& arquivo) {
+void CHistorico::AdicionaArquivo(const QString& titulo, const QString& arquivo)
+{
     CHistReg registro;
     registro.Dados_Paginas(titulo, arquivo);
     Acrescenta(registro);
 }
 
 void CHistorico::AdicionaLista(const QString& conteudo, const QString& palavra, const QString& iniciada,
-                               const QString& terminada) {
+                               const QString& terminada)
+{
     CHistReg registro;
     registro.Dados_Lista(conteudo, palavra, iniciada, terminada);
     Acrescenta(registro);
 }
 
-void CHistorico::Acrescenta(const CHistReg& registro) {
+void CHistorico::Acrescenta(const CHistReg& registro)
+{
     m_registros.resize(static_cast<size_t>(m_atual));
     if (m_atual == kCapacidade) {
         m_registros.pop_front();
@@ -42,7 +46,8 @@ void CHistorico::Acrescenta(const CHistReg& registro) {
     Informa(false);
 }
 
-void CHistorico::Anterior() {
+void CHistorico::Anterior()
+{
     if (m_atual <= 1)
         return;
     --m_atual;
@@ -50,7 +55,8 @@ void CHistorico::Anterior() {
     Reproduz();
 }
 
-void CHistorico::Proximo() {
+void CHistorico::Proximo()
+{
     if (m_atual >= Quantidade())
         return;
     ++m_atual;
@@ -58,27 +64,22 @@ void CHistorico::Proximo() {
     Reproduz();
 }
 
-void CHistorico::Reproduz() {
+void CHistorico::Reproduz()
+{
     // A copy: the owner's answer may record, which can drop this record.
     const CHistReg registro = Registro(m_atual);
     switch (registro.getTipo()) {
-        case CHistReg::kVerbete:
-            m_destino.NavegaVerbete(registro.getIDVerbete(), registro);
-            break;
-        case CHistReg::kPagina:
-            m_destino.NavegaPagina(registro.getArquivo(), registro);
-            break;
-        case CHistReg::kLista:
-            m_destino.NavegaLista(registro.getConteudo(), registro);
-            break;
-        default:
-            break;
+    case CHistReg::kVerbete: m_destino.NavegaVerbete(registro.getIDVerbete(), registro); break;
+    case CHistReg::kPagina: m_destino.NavegaPagina(registro.getArquivo(), registro); break;
+    case CHistReg::kLista: m_destino.NavegaLista(registro.getConteudo(), registro); break;
+    default: break;
     }
 }
 
 void CHistorico::InformaNavegacao() { Informa(true); }
 
-void CHistorico::Informa(bool sempre) {
+void CHistorico::Informa(bool sempre)
+{
     const std::pair<bool, bool> estado{PodeVoltar(), PodeAvancar()};
     if (!sempre && m_informado == estado)
         return;

@@ -5,13 +5,13 @@
 // records a replay.
 #pragma once
 
+#include "CHistReg.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <deque>
 #include <optional>
 #include <utility>
-
-#include "CHistReg.h"
 
 class DestinoHistorico;
 

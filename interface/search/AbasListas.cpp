@@ -19,10 +19,7 @@ AbasListas::AbasListas(QWidget* pai) : QWidget(pai)
     setCursor(Qt::PointingHandCursor);
 }
 
-int AbasListas::AbaEm(int x)
-{
-    return x * TwipsPorPixel >= InicioSegundaTwips ? 2 : 1;
-}
+int AbasListas::AbaEm(int x) { return x * TwipsPorPixel >= InicioSegundaTwips ? 2 : 1; }
 
 void AbasListas::DefineAtiva(int qual)
 {

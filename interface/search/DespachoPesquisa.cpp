@@ -5,7 +5,7 @@
 #include "TabelaStrings.h"
 #include "UtilTexto.h"
 
-DespachoPesquisa::DespachoPesquisa(PainelPesquisa& painel) : m_painel(painel) {}
+DespachoPesquisa::DespachoPesquisa(PainelPesquisa& painel) : m_painel(painel) { }
 
 QString DespachoPesquisa::DescricaoFiltros() const
 {
@@ -23,16 +23,15 @@ bool DespachoPesquisa::PodeLocalizar() const
 {
     if (!m_painel.PainelAberto())
         return true;
-    if (m_painel.Marcada(PainelPesquisa::Inicio) || m_painel.Marcada(PainelPesquisa::Fim)
-        || m_painel.Marcada(PainelPesquisa::NoTexto))
+    if (m_painel.Marcada(PainelPesquisa::Inicio) || m_painel.Marcada(PainelPesquisa::Fim) ||
+        m_painel.Marcada(PainelPesquisa::NoTexto))
         return false;
     const int filtro = m_painel.IndiceFiltro();
     const bool semFiltro = filtro == 0 || (filtro == 1 && DescricaoFiltros().isEmpty());
     return semFiltro && m_painel.ListaAlfabeticaVisivel();
 }
 
-QString DespachoPesquisa::CortaRotulo(const QString& texto, int largura,
-                                      const std::function<int(const QString&)>& mede)
+QString DespachoPesquisa::CortaRotulo(const QString& texto, int largura, const std::function<int(const QString&)>& mede)
 {
     if (mede(texto) <= largura)
         return texto;
@@ -76,10 +75,7 @@ void DespachoPesquisa::AtualizaRotulo()
     m_painel.DefineRotuloFiltros(rotulo, rotulo == f ? QString() : f);
 }
 
-void DespachoPesquisa::LimpaBusca()
-{
-    m_painel.PalavraBusca(QString(), QString(), QString());
-}
+void DespachoPesquisa::LimpaBusca() { m_painel.PalavraBusca(QString(), QString(), QString()); }
 
 void DespachoPesquisa::RecusaUmaLetra()
 {

@@ -8,8 +8,8 @@
 namespace {
 
 constexpr std::array<const char*, FiltrosClasse::Quantidade> kNomes = {
-    "Adjetivo",    "Advérbio", "Artigo",    "Conjunção",   "Elemento de composição", "Interjeição", "Numeral",
-    "Preposição",  "Pronome",  "Substantivo", "Verbo",     "Gírias",                 "Estrangeiras",
+    "Adjetivo", "Advérbio",    "Artigo", "Conjunção", "Elemento de composição", "Interjeição", "Numeral", "Preposição",
+    "Pronome",  "Substantivo", "Verbo",  "Gírias",    "Estrangeiras",
 };
 
 } // namespace

@@ -13,12 +13,11 @@ constexpr int kNaoEncontrado = 50;
 
 } // namespace
 
-PaginasResultado::PaginasResultado(DestinoResultados& destino) : m_destino(destino) {}
+PaginasResultado::PaginasResultado(DestinoResultados& destino) : m_destino(destino) { }
 
 QString PaginasResultado::TextoNumVerbetes(qint32 n)
 {
-    return QString::number(n) + u' '
-           + TabelaStrings::Texto(n < 2 ? TabelaStrings::Verbete : TabelaStrings::Verbetes);
+    return QString::number(n) + u' ' + TabelaStrings::Texto(n < 2 ? TabelaStrings::Verbete : TabelaStrings::Verbetes);
 }
 
 PaginasResultado::Escolha PaginasResultado::EscolheModelos(qint16 tipoPesquisa, const QString& palavra)
@@ -106,8 +105,8 @@ void PaginasResultado::RetornoBusca(const QString& palavra, const QString& strLi
     const Escolha e = EscolheModelos(tipoPesquisa, palavra);
     if (!e.pagina)
         return;
-    m_destino.MostraLista(e.pagina, Partes(e) << kFiltros << filtros << kNumVerbetes << numero << kListaVerbetes
-                                               << strLista);
+    m_destino.MostraLista(e.pagina, Partes(e)
+                                        << kFiltros << filtros << kNumVerbetes << numero << kListaVerbetes << strLista);
     QStringList titulo = Partes(e);
     if (e.SoFiltros())
         titulo << kFiltros << f << kListaVerbetes << strLista;

@@ -13,7 +13,7 @@ class PaginasResultado {
 public:
     // The page and title of a search, and the searched parts they show.
     struct Escolha {
-        int pagina = 0;   // 0: this term gets no page
+        int pagina = 0; // 0: this term gets no page
         int titulo = 0;
         bool usa1 = false;
         bool usa2 = false;

@@ -16,14 +16,14 @@
 namespace {
 
 const QString kEstiloTexto = QStringLiteral("color: rgb(52, 82, 104); background: transparent;");
-const QString kEstiloBotao = QStringLiteral(
-    "QToolButton { border: none; background: transparent; color: rgb(52, 82, 104); }"
-    "QToolButton:hover { color: rgb(12, 102, 154); text-decoration: underline; }");
+const QString kEstiloBotao =
+    QStringLiteral("QToolButton { border: none; background: transparent; color: rgb(52, 82, 104); }"
+                   "QToolButton:hover { color: rgb(12, 102, 154); text-decoration: underline; }");
 const QColor kCorTexto(52, 82, 104);
-const QString kEstiloCaixa = QStringLiteral(
-    "QLineEdit { border: 1px solid rgb(142, 166, 184); border-radius: 3px; padding: 1px 5px;"
-    " background: white; color: rgb(38, 52, 64); }"
-    "QLineEdit:focus { border-color: rgb(52, 82, 104); }");
+const QString kEstiloCaixa =
+    QStringLiteral("QLineEdit { border: 1px solid rgb(142, 166, 184); border-radius: 3px; padding: 1px 5px;"
+                   " background: white; color: rgb(38, 52, 64); }"
+                   "QLineEdit:focus { border-color: rgb(52, 82, 104); }");
 constexpr int kAlturaLinha = 18;
 
 QCheckBox* Caixa(QWidget* pai, int indice, const QString& texto)
@@ -52,7 +52,8 @@ QLineEdit* CaixaParte(QWidget* pai, const char* nome, const QString& dica)
 
 } // namespace
 
-PainelAvancado::PainelAvancado(QWidget* janela, QLineEdit* entrada) : QObject(janela), m_janela(janela), txtEntrada(entrada)
+PainelAvancado::PainelAvancado(QWidget* janela, QLineEdit* entrada)
+    : QObject(janela), m_janela(janela), txtEntrada(entrada)
 {
     imgAvancada = new QToolButton(janela);
     imgAvancada->setObjectName(QStringLiteral("imgAvancada"));
@@ -70,8 +71,10 @@ PainelAvancado::PainelAvancado(QWidget* janela, QLineEdit* entrada) : QObject(ja
     connect(imgFechar, &QToolButton::clicked, this, &PainelAvancado::imgFechar_Click);
 
     chkAvancada = {Caixa(janela, 0, QStringLiteral("Iniciadas por")), Caixa(janela, 1, QStringLiteral("Terminadas em")),
-                   Caixa(janela, 2, QStringLiteral("No texto do verbete")), Caixa(janela, 3, QStringLiteral("Somar filtros"))};
-    chkAvancada[3]->setToolTip(TabelaStrings::Texto(TabelaStrings::DicaSomarFiltros).replace(QStringLiteral("<BR>"), QStringLiteral("\n")));
+                   Caixa(janela, 2, QStringLiteral("No texto do verbete")),
+                   Caixa(janela, 3, QStringLiteral("Somar filtros"))};
+    chkAvancada[3]->setToolTip(
+        TabelaStrings::Texto(TabelaStrings::DicaSomarFiltros).replace(QStringLiteral("<BR>"), QStringLiteral("\n")));
     for (int i = 0; i < 3; ++i)
         connect(chkAvancada[size_t(i)], &QCheckBox::clicked, this, [this, i] { chkAvancada_Click(i); });
 
@@ -263,10 +266,7 @@ void PainelAvancado::DefineRotuloFiltros(const QString& texto, const QString& di
     lblFiltros->setToolTip(dica);
 }
 
-int PainelAvancado::LarguraRotuloFiltros() const
-{
-    return lblFiltros->width();
-}
+int PainelAvancado::LarguraRotuloFiltros() const { return lblFiltros->width(); }
 
 int PainelAvancado::LarguraTexto(const QString& texto) const
 {

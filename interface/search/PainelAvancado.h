@@ -33,11 +33,11 @@ public:
 
     bool Aberto() const { return m_aberto; }
     bool Marcada(int caixa) const;
-    void Marca(int caixa, bool marcada);   // as a click on the box would
+    void Marca(int caixa, bool marcada); // as a click on the box would
     QString Entrada1() const;
     QString Entrada2() const;
     int IndiceFiltro() const;
-    void EscolheFiltro(int indice);        // as a choice in the combo would
+    void EscolheFiltro(int indice); // as a choice in the combo would
     std::vector<bool> ClassesMarcadas() const;
     void MarcaClasse(int indice, bool marcada);
     bool DuasCaixas() const;

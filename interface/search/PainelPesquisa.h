@@ -14,15 +14,20 @@
 class PainelPesquisa {
 public:
     // chkAvancada boxes.
-    enum Caixa { Inicio = 0, Fim = 1, NoTexto = 2, Somar = 3 };
+    enum Caixa {
+        Inicio = 0,
+        Fim = 1,
+        NoTexto = 2,
+        Somar = 3
+    };
 
     virtual ~PainelPesquisa() = default;
 
     virtual bool PainelAberto() const = 0;
     virtual bool Marcada(Caixa caixa) const = 0;
-    virtual QString Entrada() const = 0;    // the single box
-    virtual QString Entrada1() const = 0;   // first part (two-box mode)
-    virtual QString Entrada2() const = 0;   // last part
+    virtual QString Entrada() const = 0; // the single box
+    virtual QString Entrada1() const = 0; // first part (two-box mode)
+    virtual QString Entrada2() const = 0; // last part
     // 0: no filter; 1: by grammatical class.
     virtual int IndiceFiltro() const = 0;
     virtual std::vector<bool> ClassesMarcadas() const = 0;

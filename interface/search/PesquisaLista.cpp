@@ -7,7 +7,7 @@
 
 #include <QStringList>
 
-PesquisaLista::PesquisaLista(CList& lista, AmbienteBusca& ambiente) : m_lista(lista), m_ambiente(ambiente) {}
+PesquisaLista::PesquisaLista(CList& lista, AmbienteBusca& ambiente) : m_lista(lista), m_ambiente(ambiente) { }
 
 void PesquisaLista::ListaPesquisaFlexivel(const QString& palavra, const QString& filtro)
 {
@@ -38,10 +38,7 @@ void PesquisaLista::AplicaFiltros(MotorDicionario& motor, const QString& filtro,
     motor.DefineFiltro(1, 0);
 }
 
-bool PesquisaLista::Atual(quint32 geracao) const
-{
-    return geracao == m_geracao && m_lista.Ocupada();
-}
+bool PesquisaLista::Atual(quint32 geracao) const { return geracao == m_geracao && m_lista.Ocupada(); }
 
 void PesquisaLista::Pesquisa(TipoPesquisa tipo, const QString& termo, const QString& filtro)
 {

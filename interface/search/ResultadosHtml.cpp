@@ -1,9 +1,9 @@
 #include "ResultadosHtml.h"
 
-#include "mini/ListaResultados.h"
 #include "MotorDicionario.h"
 #include "TabelaChaves.h"
 #include "TabelaStrings.h"
+#include "mini/ListaResultados.h"
 
 namespace {
 
@@ -87,10 +87,10 @@ QString ResultadosHtml::Monta(MotorDicionario& motor, const QString& pares, int 
     for (const mini::Resultado& r : lista.itens) {
         const QString id = QString::number(r.id);
         const QString palavra = PalavraMarcada(QString::fromStdString(r.palavra));
-        html += QStringLiteral("<span id='T7'><a href='goID://") + id + QStringLiteral("'>") + palavra
-                + QStringLiteral("</a></span><BR>");
-        html += QStringLiteral("<table width=100% ><tr><td><span id='T8'><a href='goID://") + id
-                + QStringLiteral("'>") + Resumo(motor, r.id) + QStringLiteral("</a></td></tr></table></span>");
+        html += QStringLiteral("<span id='T7'><a href='goID://") + id + QStringLiteral("'>") + palavra +
+                QStringLiteral("</a></span><BR>");
+        html += QStringLiteral("<table width=100% ><tr><td><span id='T8'><a href='goID://") + id +
+                QStringLiteral("'>") + Resumo(motor, r.id) + QStringLiteral("</a></td></tr></table></span>");
         if (limite < k) {
             html += TabelaStrings::Texto(TabelaStrings::ListaIncompleta);
             break;

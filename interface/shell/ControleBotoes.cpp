@@ -7,12 +7,11 @@ namespace {
 constexpr qint32 kMaximizada = 2;
 
 // The buttons a reset visits, in this order.
-constexpr std::array<const char*, 10> kOrdem = {"btAnterior", "btProximo", "btCasa",  "imgMin",
-                                                "imgMax",     "imgClose",  "imgNota", "imgPrinter",
-                                                "imgAjuda",   "imgArquivo"};
+constexpr std::array<const char*, 10> kOrdem = {"btAnterior", "btProximo", "btCasa",     "imgMin",   "imgMax",
+                                                "imgClose",   "imgNota",   "imgPrinter", "imgAjuda", "imgArquivo"};
 
 struct Base {
-    const char* controle;   // lower case
+    const char* controle; // lower case
     const char* figura;
 };
 
@@ -28,14 +27,11 @@ constexpr std::array<Base, 9> kBases = {{
     {"imgajuda", "BTNAJUDA"},
 }};
 
-bool EhMaximizar(const QString& controle)
-{
-    return controle.compare(u"imgmax", Qt::CaseInsensitive) == 0;
-}
+bool EhMaximizar(const QString& controle) { return controle.compare(u"imgmax", Qt::CaseInsensitive) == 0; }
 
 } // namespace
 
-ControleBotoes::ControleBotoes(std::function<qint32()> estadoJanela) : m_estadoJanela(std::move(estadoJanela)) {}
+ControleBotoes::ControleBotoes(std::function<qint32()> estadoJanela) : m_estadoJanela(std::move(estadoJanela)) { }
 
 void ControleBotoes::Registra(BotaoPele* botao)
 {

@@ -35,10 +35,8 @@ void FiguraPele::DesenhaFundo(QPainter& p, const QRect& destino, qreal escala)
     const int lh = qRound(fundo.height() / r);
     const int xs[] = {0, m.left(), lw - m.right(), lw};
     const int ys[] = {0, m.top(), lh - m.bottom(), lh};
-    const int xd[] = {destino.left(), destino.left() + m.left(), destino.right() + 1 - m.right(),
-                      destino.right() + 1};
-    const int yd[] = {destino.top(), destino.top() + m.top(), destino.bottom() + 1 - m.bottom(),
-                      destino.bottom() + 1};
+    const int xd[] = {destino.left(), destino.left() + m.left(), destino.right() + 1 - m.right(), destino.right() + 1};
+    const int yd[] = {destino.top(), destino.top() + m.top(), destino.bottom() + 1 - m.bottom(), destino.bottom() + 1};
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {

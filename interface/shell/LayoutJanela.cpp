@@ -19,10 +19,7 @@ constexpr int kNotaAbaixo = 25;
 constexpr int kNotaRecuo = 10;
 constexpr int kEspacoVisorNota = 6;
 
-QRect Quadrado(int x, int y, int lado)
-{
-    return {x, y, lado, lado};
-}
+QRect Quadrado(int x, int y, int lado) { return {x, y, lado, lado}; }
 
 } // namespace
 
@@ -76,8 +73,7 @@ Disposicao LayoutJanela::Calcula(int W, int H, int alturaNota)
     d.listas = {kMargem, topoListas, LarguraColuna, std::max(0, baseCorpo - topoListas)};
 
     const int esquerdaVisor = kMargem + LarguraColuna + 7;
-    d.visor = {esquerdaVisor, topoCorpo, std::max(0, W - esquerdaVisor - kMargem),
-               std::max(0, baseCorpo - topoCorpo)};
+    d.visor = {esquerdaVisor, topoCorpo, std::max(0, W - esquerdaVisor - kMargem), std::max(0, baseCorpo - topoCorpo)};
     if (alturaNota > 0) {
         const int topoMoldura = H - alturaNota - kNotaAcimaEditor - kNotaAbaixo;
         const int topoEditor = H - alturaNota - kNotaAbaixo;

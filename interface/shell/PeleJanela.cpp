@@ -117,10 +117,7 @@ void PeleJanela::DefineFiguraMaximizar(const QString& bitmap)
     Botao(QStringLiteral("imgMax"))->CarregaFigura(bitmap);
 }
 
-void PeleJanela::MostraAlca(bool visivel)
-{
-    Botao(QStringLiteral("ImgResize"))->setVisible(visivel);
-}
+void PeleJanela::MostraAlca(bool visivel) { Botao(QStringLiteral("ImgResize"))->setVisible(visivel); }
 
 void PeleJanela::OcultaBotoesVerbete(bool ocultar)
 {

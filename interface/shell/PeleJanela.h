@@ -53,7 +53,11 @@ private:
 
     // Where the platform has no move or size loop of its own, the drag is
     // followed here.
-    enum class Arrasto { Nenhum, Mover, Redimensionar };
+    enum class Arrasto {
+        Nenhum,
+        Mover,
+        Redimensionar
+    };
     Arrasto m_arrasto = Arrasto::Nenhum;
     QPoint m_inicioGlobal;
     QRect m_geometriaInicial;

@@ -4,8 +4,8 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QPainter>
+#include <QScreen>
 
 frmSplash::frmSplash(const QString& versao, int esperaMs)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -28,10 +28,7 @@ frmSplash::frmSplash(const QString& versao, int esperaMs)
     });
 }
 
-QString frmSplash::TextoVersao(const QString& versao)
-{
-    return QStringLiteral("V ") + versao;
-}
+QString frmSplash::TextoVersao(const QString& versao) { return QStringLiteral("V ") + versao; }
 
 void frmSplash::PedeFechamento()
 {

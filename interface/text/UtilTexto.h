@@ -7,15 +7,15 @@
 // U+201C and U+201D, and "a code above 127" is any character past U+007F.
 #pragma once
 
+#include "PalavrasComuns.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
 
-#include "PalavrasComuns.h"
-
 // Message pages RetiraPalavrasComuns may ask for.
-constexpr int kModeloSemPalavraLonga = 501;   // the query has no word of two or more letters
-constexpr int kModeloSoPalavrasComuns = 502;  // every word is a stop word; "%1" is the query
+constexpr int kModeloSemPalavraLonga = 501; // the query has no word of two or more letters
+constexpr int kModeloSoPalavrasComuns = 502; // every word is a stop word; "%1" is the query
 
 // Shows a result-page template with its values. The caller decides what that
 // means (and leaves the notes editor off any entry first).

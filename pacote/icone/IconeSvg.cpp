@@ -7,10 +7,7 @@
 
 namespace {
 
-QColor Cor(const QString& texto)
-{
-    return texto.isEmpty() || texto == u"none" ? QColor() : QColor(texto);
-}
+QColor Cor(const QString& texto) { return texto.isEmpty() || texto == u"none" ? QColor() : QColor(texto); }
 
 } // namespace
 
@@ -67,7 +64,8 @@ bool IconeSvg::Le(const QString& arquivo)
         if (nome == u"rect") {
             const double rx = a.value(QLatin1String("rx")).toDouble();
             forma.caminho.addRoundedRect(a.value(QLatin1String("x")).toDouble(), a.value(QLatin1String("y")).toDouble(),
-                                         a.value(QLatin1String("width")).toDouble(), a.value(QLatin1String("height")).toDouble(), rx, rx);
+                                         a.value(QLatin1String("width")).toDouble(),
+                                         a.value(QLatin1String("height")).toDouble(), rx, rx);
         } else if (nome == u"path") {
             if (!LeCaminho(a.value(QLatin1String("d")).toString(), forma.caminho)) {
                 m_erro = QStringLiteral("caminho não entendido: ") + a.value(QLatin1String("d")).toString();

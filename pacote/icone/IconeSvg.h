@@ -20,8 +20,8 @@ public:
 private:
     struct Forma {
         QPainterPath caminho;
-        QColor preenchimento;   // invalid: none
-        QColor traco;           // invalid: none
+        QColor preenchimento; // invalid: none
+        QColor traco; // invalid: none
         double largura = 1;
         bool pontaRedonda = false;
     };

@@ -46,15 +46,17 @@ TEST(ComandoErros, WordsStayWordsAndLimitsAreSaid) {
     for (int i = 0; i < 32; ++i) muitas += "de ";
     for (const std::string& q : {muitas + "xyzzyqq", "xyzzyqq " + muitas}) {
         std::string distintas;
-        for (int i = 0; i < 33; ++i) distintas += "p" + std::string(1, static_cast<char>('a' + i % 26)) +
-                                                  std::string(1, static_cast<char>('a' + i / 26)) + " ";
+        for (int i = 0; i < 33; ++i)
+            distintas += "p" + std::string(1, static_cast<char>('a' + i % 26)) +
+                         std::string(1, static_cast<char>('a' + i / 26)) + " ";
         const auto r = Roda({"texto", distintas + q});
         EXPECT_EQ(r.codigo, 2);
         EXPECT_NE(r.erros.find("máximo"), std::string::npos) << r.erros;
         EXPECT_TRUE(r.saida.empty());
     }
     // Commas and quotes cut words as the text index does.
-    EXPECT_EQ(Roda({"texto", "pedra, \"água\"", "--total"}).saida, Roda({"texto", "pedra água", "--total"}).saida);
+    EXPECT_EQ(Roda({"texto", "pedra, \"água\"", "--total"}).saida,
+              Roda({"texto", "pedra água", "--total"}).saida);
 
     // A filter of thousands of steps is refused at once.
     std::string filtro;
@@ -70,7 +72,10 @@ TEST(ComandoErros, ControlCharactersAreEscapedAndFullOutputFails) {
     EXPECT_EQ(r.erros.find('\x1b'), std::string::npos);
     EXPECT_EQ(r.erros.find('\x07'), std::string::npos);
     EXPECT_NE(r.erros.find("traduz\\x1B[2J\\x07"), std::string::npos) << r.erros;
-    EXPECT_EQ(ComandoLexaria::Visivel("a\xC2\x9B" "b\x7F" "ção"), "a\\x9Bb\\x7Fção");
+    EXPECT_EQ(ComandoLexaria::Visivel("a\xC2\x9B"
+                                      "b\x7F"
+                                      "ção"),
+              "a\\x9Bb\\x7Fção");
 
     Cheio cheio;
     std::ostream saida(&cheio);

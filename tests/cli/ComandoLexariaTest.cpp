@@ -66,7 +66,8 @@ TEST(ComandoLexaria, ListsAreIdTabHeadwordAndTotalsAgree) {
     const auto busca = Roda({"busca", "des*ar"});
     ASSERT_GT(busca.linhas.size(), 300u);  // more than one chunk
     for (const auto& l : busca.linhas) EXPECT_TRUE(std::regex_match(l, formato)) << l;
-    EXPECT_EQ(Roda({"busca", "des*ar", "--total"}).linhas, std::vector<std::string>{std::to_string(busca.linhas.size())});
+    EXPECT_EQ(Roda({"busca", "des*ar", "--total"}).linhas,
+              std::vector<std::string>{std::to_string(busca.linhas.size())});
 
     // The homonyms of "a" in order: "a", no-break space, number.
     const auto a = Roda({"palavra", "a"});

@@ -21,11 +21,19 @@ Saida Roda(const std::vector<std::string>& args) {
     return r;
 }
 
-const std::vector<std::string> kTempos = {
-    "Presente do Indicativo", "Pretérito Imperfeito do Indicativo", "Pretérito Perfeito",
-    "Pretérito Mais-que-Perfeito", "Futuro do Presente", "Futuro do Pretérito",
-    "Presente do Subjuntivo", "Pretérito Imperfeito do Subjuntivo", "Futuro do Subjuntivo",
-    "Imperativo Afirmativo", "Infinitivo Pessoal", "Gerúndio", "Particípio"};
+const std::vector<std::string> kTempos = {"Presente do Indicativo",
+                                          "Pretérito Imperfeito do Indicativo",
+                                          "Pretérito Perfeito",
+                                          "Pretérito Mais-que-Perfeito",
+                                          "Futuro do Presente",
+                                          "Futuro do Pretérito",
+                                          "Presente do Subjuntivo",
+                                          "Pretérito Imperfeito do Subjuntivo",
+                                          "Futuro do Subjuntivo",
+                                          "Imperativo Afirmativo",
+                                          "Infinitivo Pessoal",
+                                          "Gerúndio",
+                                          "Particípio"};
 
 // The lines that follow a tense's name, up to the next name.
 std::vector<std::string> Bloco(const std::vector<std::string>& linhas, const std::string& tempo) {
@@ -66,13 +74,13 @@ TEST(ComandoConjuga, QualVerboSeConjuga) {
         const char* participio;
     } casos[] = {
         {"têr", 0, "eu\ttenho", "tido"},
-        {"ter", 0, "eu\ttenho", "tido"},         // today's spelling of the headword
-        {"tenho", 0, "eu\ttenho", "tido"},       // a form: its verb
-        {"lavar-se", 0, "eu\tlavo", "lavado"},   // pronominal: the verb before the hyphen
+        {"ter", 0, "eu\ttenho", "tido"},        // today's spelling of the headword
+        {"tenho", 0, "eu\ttenho", "tido"},      // a form: its verb
+        {"lavar-se", 0, "eu\tlavo", "lavado"},  // pronominal: the verb before the hyphen
         {"abelhuar-se", 0, "eu\tabelhuo", "abelhuado"},
         {"aceitar", 0, "eu\taceito", "aceitado"},
         {"chover", 0, "eu\t/", "chovido"},
-        {"casa", 1, "", ""},                     // a headword that is no verb
+        {"casa", 1, "", ""},  // a headword that is no verb
         {"xyzwq", 1, "", ""},
     };
     for (const auto& c : casos) {
@@ -105,8 +113,8 @@ TEST(ComandoFlexoes, UmaFormaPorLinha) {
     EXPECT_EQ(Roda({"flexoes", "xyzwq"}).codigo, 1);
     EXPECT_EQ(Roda({"flexoes", "lápis"}).codigo, 1);
 
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"conjuga"}, {"flexoes"}, {"conjuga", "amar", "vender"}})
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"conjuga"}, {"flexoes"}, {"conjuga", "amar", "vender"}})
         EXPECT_EQ(Roda(args).codigo, 2) << args.size();
     std::ostringstream ajuda, erros;
     ComandoLexaria().Executa({"--help"}, ajuda, erros, MINI_TEST_DB);

@@ -4,9 +4,9 @@
 #include "AreaConsulta.h"
 #include "ArmazemMemoria.h"
 #include "BotaoImagem.h"
+#include "CList.h"
 #include "JanelaReal.h"
 #include "PeleJanela.h"
-#include "CList.h"
 #include "VisorWeb.h"
 #include "frmMain.h"
 
@@ -62,20 +62,24 @@ TEST_F(ConsultaE2E, DigitaEsperaLeOVerbeteESegueUmHomonimo)
     const QString area = EsperaTexto(Pagina(), kArea, QStringLiteral("D_SUP_TIT"));
     EXPECT_TRUE(janela->Visor()->url().path().endsWith(u"/f1.htm")) << janela->Visor()->url().toString().toStdString();
     EXPECT_TRUE(area.contains(u"anga")) << area.left(300).toStdString();
-    const QString caixa = EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
-                                      QStringLiteral("goID://"));
+    const QString caixa = EsperaTexto(
+        Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"), QStringLiteral("goID://"));
     for (int id : {77670, 77671, 77672})
         EXPECT_TRUE(caixa.contains(QStringLiteral("goID://%1").arg(id))) << caixa.toStdString();
     EXPECT_FALSE(caixa.contains(u"goID://77669")) << caixa.toStdString();
     EXPECT_TRUE(caixa.contains(u"manga<sup>2</sup>")) << caixa.toStdString();
-    EXPECT_EQ(Avalia(Pagina(), QStringLiteral("document.getElementById('table1').style.visibility")).toString(), u"visible");
+    EXPECT_EQ(Avalia(Pagina(), QStringLiteral("document.getElementById('table1').style.visibility")).toString(),
+              u"visible");
     EXPECT_EQ(janela->Lista()->ObtemLetraAtual(), u"m");
     EXPECT_EQ(janela->Lista()->ObtemPoslista(), 77669);
 
     // A real click on the first homonym link opens that entry.
-    const QVariantList r = Avalia(Pagina(), QStringLiteral(
-        "(function(){var a=document.querySelector('#ListaAlternativas a');var r=a.getBoundingClientRect();"
-        "return [r.left+r.width/2, r.top+r.height/2, a.getAttribute('href')];})()")).toList();
+    const QVariantList r =
+        Avalia(Pagina(),
+               QStringLiteral(
+                   "(function(){var a=document.querySelector('#ListaAlternativas a');var r=a.getBoundingClientRect();"
+                   "return [r.left+r.width/2, r.top+r.height/2, a.getAttribute('href')];})()"))
+            .toList();
     ASSERT_EQ(r.size(), 3);
     const qint32 alvo = r.at(2).toString().mid(7).toInt();
     EXPECT_EQ(alvo, 77670);
@@ -85,8 +89,9 @@ TEST_F(ConsultaE2E, DigitaEsperaLeOVerbeteESegueUmHomonimo)
     for (int t = 0; t < 200 && janela->Consulta()->Controlador().Pedido() != alvo; ++t)
         QTest::qWait(50);
     EXPECT_EQ(janela->Consulta()->Controlador().Pedido(), alvo);
-    const QString segunda = EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
-                                        QStringLiteral("goID://77669"));
+    const QString segunda =
+        EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
+                    QStringLiteral("goID://77669"));
     EXPECT_TRUE(segunda.contains(u"goID://77669")) << segunda.toStdString();
     EXPECT_FALSE(segunda.contains(u"goID://77670"));
     // The template stayed; no navigation to the link happened.
@@ -98,21 +103,24 @@ TEST_F(ConsultaE2E, DigitaEsperaLeOVerbeteESegueUmHomonimo)
     EXPECT_FALSE(proximo->isEnabled());
     QTest::mouseClick(anterior, Qt::LeftButton, {}, QPoint(8, 8));
     EXPECT_EQ(janela->Consulta()->Controlador().Pedido(), 77669);
-    const QString volta = EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
-                                      QStringLiteral("goID://77670"));
+    const QString volta =
+        EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
+                    QStringLiteral("goID://77670"));
     EXPECT_TRUE(volta.contains(u"goID://77670")) << volta.toStdString();
     EXPECT_FALSE(volta.contains(u"goID://77669"));
     EXPECT_TRUE(anterior->isEnabled()); // the start page is still behind it
     // The typed word is marked again, as when it was first shown.
-    EXPECT_EQ(EsperaTexto(Pagina(), QStringLiteral("String(document.querySelectorAll('#AreaVerbete .marcabusca').length > 0)"),
+    EXPECT_EQ(EsperaTexto(Pagina(),
+                          QStringLiteral("String(document.querySelectorAll('#AreaVerbete .marcabusca').length > 0)"),
                           QStringLiteral("true")),
               u"true");
     EXPECT_TRUE(proximo->isEnabled());
 
     QTest::mouseClick(proximo, Qt::LeftButton, {}, QPoint(8, 8));
     EXPECT_EQ(janela->Consulta()->Controlador().Pedido(), alvo);
-    const QString avanca = EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
-                                       QStringLiteral("goID://77669"));
+    const QString avanca =
+        EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
+                    QStringLiteral("goID://77669"));
     EXPECT_TRUE(avanca.contains(u"goID://77669")) << avanca.toStdString();
     EXPECT_TRUE(anterior->isEnabled());
     EXPECT_FALSE(proximo->isEnabled());
@@ -130,8 +138,9 @@ TEST_F(ConsultaE2E, VerboMostraAConjugacaoEOsModosTrocamDeModelo)
         QTest::qWait(50);
     EXPECT_TRUE(janela->Visor()->url().path().endsWith(u"/f2.htm"));
     // The same entry and its table come back in the new template.
-    const QString de_novo = EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaConjugacao') ? "
-                                                                 "document.getElementById('ListaConjugacao').innerHTML : ''"),
+    const QString de_novo = EsperaTexto(Pagina(),
+                                        QStringLiteral("document.getElementById('ListaConjugacao') ? "
+                                                       "document.getElementById('ListaConjugacao').innerHTML : ''"),
                                         QStringLiteral("cantamos"));
     EXPECT_TRUE(de_novo.contains(u"cantamos"));
     EXPECT_EQ(janela->Consulta()->Browser().ModoVisual(), 1);

@@ -31,8 +31,8 @@ struct Programa {
     {
         QDir(casa.path()).mkpath(QStringLiteral("config"));
         QDir(casa.path()).mkpath(QStringLiteral("run"));
-        QFile::setPermissions(casa.filePath(QStringLiteral("run")), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                         QFileDevice::ExeOwner);
+        QFile::setPermissions(casa.filePath(QStringLiteral("run")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         ambiente.insert(QStringLiteral("HOME"), casa.path());
         ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), casa.filePath(QStringLiteral("config")));
         ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), casa.filePath(QStringLiteral("run")));
@@ -78,7 +78,8 @@ TEST(JanelaE2E, MostraAListaEAPaginaInicial)
     // The version line lands in the start page.
     QString versoes;
     for (int tentativa = 0; tentativa < 50 && !versoes.contains(u"Monousuário"); ++tentativa) {
-        versoes = Avalia(janela.Visor()->page(), QStringLiteral("document.getElementById('versoes').innerHTML")).toString();
+        versoes =
+            Avalia(janela.Visor()->page(), QStringLiteral("document.getElementById('versoes').innerHTML")).toString();
         QTest::qWait(50);
     }
     EXPECT_TRUE(versoes.contains(u"Interface 1.")) << versoes.toStdString();

@@ -66,7 +66,7 @@ TEST_F(PesquisaE2E, VerbosIniciadosPorComFiltro)
     EXPECT_TRUE(janela->findChild<QWidget*>(QStringLiteral("chkAvancada0"))->isVisible());
     Painel().Marca(0, true);
     Painel().EscolheFiltro(1);
-    Painel().MarcaClasse(10, true);   // Verbo
+    Painel().MarcaClasse(10, true); // Verbo
     EXPECT_TRUE(janela->findChild<QWidget*>(QStringLiteral("lstFiltros"))->isVisible());
     Entrada()->setText(QStringLiteral("des"));
     Entrada()->setFocus();
@@ -87,7 +87,8 @@ TEST_F(PesquisaE2E, VerbosIniciadosPorComFiltro)
     EXPECT_TRUE(html.contains(u"Filtro: Verbo<BR>"));
     EXPECT_TRUE(html.contains(QStringLiteral("%1 verbetes").arg(total)));
     EXPECT_TRUE(html.contains(QStringLiteral("goID://%1").arg(resultados->Ids()[0])));
-    EXPECT_EQ(Titulo(), QStringLiteral("Resultado da busca de palavras iniciadas por “des”  (%1 verbetes).").arg(total));
+    EXPECT_EQ(Titulo(),
+              QStringLiteral("Resultado da busca de palavras iniciadas por “des”  (%1 verbetes).").arg(total));
 
     // The tab strip goes back to the alphabetical list.
     QTest::mouseClick(Painel().Abas(), Qt::LeftButton, {}, QPoint(10, 10));

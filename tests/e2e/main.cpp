@@ -9,10 +9,7 @@
 // The web view's library frees some objects with another size than it
 // allocated them with, and keeps a few until the process ends; both are
 // inside that library, so sanitizer builds leave those two checks out.
-extern "C" const char* __asan_default_options()
-{
-    return "new_delete_type_mismatch=0:detect_leaks=0";
-}
+extern "C" const char* __asan_default_options() { return "new_delete_type_mismatch=0:detect_leaks=0"; }
 #endif
 
 int main(int argc, char** argv)

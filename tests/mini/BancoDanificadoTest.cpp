@@ -45,7 +45,8 @@ TEST(BancoDanificado, DamageAfterOpeningIsReportedNotTakenForNothing) {
     for (int32_t id = 0; id < 128000; id += 97) {
         std::string html;
         int32_t i = id;
-        const std::string titulo = motor.ObtemVerbete(i, html, mini::ValorChaveVerbete(mini::PosicaoChave(id)));
+        const std::string titulo =
+            motor.ObtemVerbete(i, html, mini::ValorChaveVerbete(mini::PosicaoChave(id)));
         if (motor.ObtemUltimoErro().empty()) {
             EXPECT_FALSE(titulo.empty()) << id;
             EXPECT_FALSE(html.empty()) << id;

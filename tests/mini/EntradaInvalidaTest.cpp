@@ -19,6 +19,7 @@ namespace {
 constexpr int32_t kVerbetes = 128524;
 
 const std::vector<std::string>& EntradasRuins() {
+    // clang-format off
     static const std::vector<std::string> entradas = {
         "", " ", "\t\n", std::string(100000, 'a'), std::string(100000, '*'),
         "a*" + std::string(50000, '?'), std::string("ca\0sa", 5), "\xC3", "\xFF\xFE\xFD",
@@ -26,6 +27,7 @@ const std::vector<std::string>& EntradasRuins() {
         "%a%", "c_sa", "\\%", "\\\\", "NEAR", "casa NEAR agua", "NEAR(casa agua, 2)", "(", ")", "-",
         "-casa", "casa OR agua", "casa AND", "NOT casa", "^casa", "col:casa", "{casa}", "*", "?",
         "**??**", "* + *", "+", "++ +", "'; DROP TABLE verbete; --", "a\u00A02", "\u00A0"};
+    // clang-format on
     return entradas;
 }
 
@@ -121,7 +123,8 @@ TEST_F(EntradaInvalida, WildcardsAloneMeanEverythingOrOneLetter) {
     EXPECT_GE(M().PesquisaMascara("?", lista, 0), 26);
     for (const auto& p : TodosResultados()) {
         const std::string k = mini::ChaveDobrada(p.palavra.substr(0, p.palavra.find("\u00A0")));
-        EXPECT_TRUE(mini::DecodificaUtf8(k).size() == 1 || mini::ChaveOrtografica(k).size() == 1) << p.palavra;
+        EXPECT_TRUE(mini::DecodificaUtf8(k).size() == 1 || mini::ChaveOrtografica(k).size() == 1)
+            << p.palavra;
     }
     for (const char* c : {"*", "**", "* + *"}) {
         int32_t total = 0;
@@ -192,8 +195,8 @@ TEST(BancoInvalido, MissingCutOrForeignDatabaseIsRefused) {
         bytes[28] = 0, bytes[29] = 0, bytes[30] = 0, bytes[31] = 2;
         std::ofstream(lixo, std::ios::binary) << bytes;
     }
-    for (const fs::path& p : {pasta.caminho / "nao-existe.db", pasta.caminho, vazio, cortado, alheio,
-                              outraVersao, lixo}) {
+    for (const fs::path& p :
+         {pasta.caminho / "nao-existe.db", pasta.caminho, vazio, cortado, alheio, outraVersao, lixo}) {
         DLLMiniLexariaDB m(p.string());
         EXPECT_FALSE(m.AbreDados()) << p;
         // A closed engine answers every call with "nothing".

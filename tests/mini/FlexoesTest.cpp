@@ -52,6 +52,7 @@ TEST_F(Flexoes, FormaLevaAoLema) {
     const struct {
         const char* forma;
         const char* lema;
+        // clang-format off
     } casos[] = {
         // nouns and adjectives: -s, -ões/-ães/-ãos, -ais, -éis, -is/-eis, -óis, -ns, -es, feminine
         {"casas", "casa"}, {"leões", "leão"}, {"alemães", "alemão"}, {"mãos", "mão"},
@@ -69,6 +70,7 @@ TEST_F(Flexoes, FormaLevaAoLema) {
         {"passeio", "passear"}, {"arguido", "arguir"}, {"efetuei", "efectuar"}, {"ações", "acção"},
         // a pronominal headword is found by the forms of its verb
         {"abelhuo", "abelhuar-se"}};
+    // clang-format on
     for (const auto& c : casos) EXPECT_TRUE(Contem(Pesquisa(c.forma), c.lema)) << c.forma << " -> " << c.lema;
 }
 

@@ -12,7 +12,9 @@ namespace {
 
 class GrafiaAtual : public MotorReal {
 protected:
-    static std::string Chave(const std::string& p) { return mini::ChaveDobrada(p.substr(0, p.find("\u00A0"))); }
+    static std::string Chave(const std::string& p) {
+        return mini::ChaveDobrada(p.substr(0, p.find("\u00A0")));
+    }
     static std::vector<Par> Palavra(const std::string& p) {
         std::string lista;
         M().PesquisaPalavra(p, 0, lista);
@@ -32,7 +34,8 @@ protected:
         return ids;
     }
     static bool Tem(const std::vector<Par>& r, const std::string& palavra) {
-        return std::any_of(r.begin(), r.end(), [&](const Par& p) { return Chave(p.palavra) == Chave(palavra); });
+        return std::any_of(r.begin(), r.end(),
+                           [&](const Par& p) { return Chave(p.palavra) == Chave(palavra); });
     }
     static bool Contem(const std::set<int32_t>& maior, const std::set<int32_t>& menor) {
         return std::includes(maior.begin(), maior.end(), menor.begin(), menor.end());
@@ -55,15 +58,16 @@ TEST_F(GrafiaAtual, PairsMeetOrStayApartInEverySearch) {
             const auto palavra = Palavra(a);
             EXPECT_TRUE(Tem(palavra, b)) << a << " -> " << b;
             // The word's own entries come before those of its old spelling.
-            const auto primeiroAntigo = std::find_if(palavra.begin(), palavra.end(),
-                                                     [&](const Par& p) { return Chave(p.palavra) == Chave(b); });
+            const auto primeiroAntigo = std::find_if(
+                palavra.begin(), palavra.end(), [&](const Par& p) { return Chave(p.palavra) == Chave(b); });
             if (Chave(a) != Chave(b)) {
-                EXPECT_TRUE(std::none_of(primeiroAntigo, palavra.end(),
-                                         [&](const Par& p) { return Chave(p.palavra) == Chave(a); }))
-                    << a;
+                EXPECT_TRUE(std::none_of(primeiroAntigo, palavra.end(), [&](const Par& p) {
+                    return Chave(p.palavra) == Chave(a);
+                })) << a;
             }
             const int32_t id = M().LocalizaPalavra(a);
-            EXPECT_TRUE(Chave(Titulo(id)) == Chave(a) || Chave(Titulo(id)) == Chave(b)) << a << ": " << Titulo(id);
+            EXPECT_TRUE(Chave(Titulo(id)) == Chave(a) || Chave(Titulo(id)) == Chave(b))
+                << a << ": " << Titulo(id);
             EXPECT_TRUE(Tem(Mascara(a), b)) << a;
             EXPECT_TRUE(Tem(Mascara(ComCuringa(a)), b)) << ComCuringa(a);
             const auto textoA = Texto(a), textoB = Texto(b);
@@ -90,7 +94,8 @@ TEST_F(GrafiaAtual, EntryPageAndBothDirections) {
     ASSERT_EQ(Titulo(acao), "acção");
     EXPECT_EQ(M().ObtemGrafiaAtual(acao), "ação|");
     const std::string html = Html(acao);
-    const std::string linha = "<span id=\"D_GRAFIA\">Grafia atual: <span class=\"grafiaatual\">ação</span></span>";
+    const std::string linha =
+        "<span id=\"D_GRAFIA\">Grafia atual: <span class=\"grafiaatual\">ação</span></span>";
     // Right after the title line.
     EXPECT_EQ(html.find(linha), html.find("<BR>") + 5) << html.substr(0, 200);
 

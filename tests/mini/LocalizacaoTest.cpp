@@ -51,9 +51,9 @@ TEST_F(Localizacao, FindsTheFirstHeadwordBeginningWithTheText) {
 }
 
 TEST_F(Localizacao, BridgesTodaysSpellingToThe1913One) {
-    const std::pair<const char*, const char*> casos[] = {
-        {"ação", "acção"}, {"ótimo", "óptimo"}, {"diretor", "director"}, {"ter", "têr"},
-        {"batismo", "baptismo"}, {"exceção", "excepção"}};
+    const std::pair<const char*, const char*> casos[] = {{"ação", "acção"},       {"ótimo", "óptimo"},
+                                                         {"diretor", "director"}, {"ter", "têr"},
+                                                         {"batismo", "baptismo"}, {"exceção", "excepção"}};
     for (auto [hoje, antiga] : casos) {
         EXPECT_EQ(Titulo(M().LocalizaPalavra(hoje)), antiga) << hoje;
     }

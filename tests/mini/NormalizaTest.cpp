@@ -71,9 +71,9 @@ TEST(ChaveOrtografica, KeepsWhatTodaysSpellingStillTellsApart) {
 TEST(Utf8, InvalidBytesReadAsWindows1252) {
     EXPECT_EQ(DecodificaUtf8("a\xE7\xE3o"), U"a\u00E7\u00E3o");
     EXPECT_EQ(DecodificaUtf8("\x93x\x94"), U"\u201Cx\u201D");
-    EXPECT_EQ(DecodificaUtf8("\xC3"), U"\u00C3");             // cut sequence
+    EXPECT_EQ(DecodificaUtf8("\xC3"), U"\u00C3");                      // cut sequence
     EXPECT_EQ(DecodificaUtf8("\xED\xA0\x80"), U"\u00ED\u00A0\u20AC");  // surrogate refused
-    EXPECT_EQ(DecodificaUtf8("\xC0\xAF"), U"\u00C0\u00AF");   // overlong refused
+    EXPECT_EQ(DecodificaUtf8("\xC0\xAF"), U"\u00C0\u00AF");            // overlong refused
     EXPECT_EQ(NormalizaPalavra("A\xE7\xE3o"), "acao");
     const std::u32string todos = U"a\u00E9\u20AC\U0001F600";
     EXPECT_EQ(DecodificaUtf8(CodificaUtf8(todos)), todos);

@@ -96,7 +96,8 @@ TEST_F(Pesquisas, EntryTextTermsAndAllOfThem) {
     const auto pedra = Texto("pedra");
     // Entries whose definitions name both.
     const auto ambas = Texto("pedra +água");
-    for (const char* t : {"pia", "tanque", "bacia", "lastro", "molada"}) EXPECT_TRUE(TemTitulo(ambas, t)) << t;
+    for (const char* t : {"pia", "tanque", "bacia", "lastro", "molada"})
+        EXPECT_TRUE(TemTitulo(ambas, t)) << t;
     std::set<int32_t> intersecao;
     const auto a = Ids(agua), p = Ids(pedra);
     std::set_intersection(a.begin(), a.end(), p.begin(), p.end(),
@@ -201,8 +202,8 @@ TEST_F(Pesquisas, SearchCursorGivesChunksThenMinusOne) {
     EXPECT_EQ(lista, "");
     EXPECT_EQ(static_cast<int32_t>(lidos.size()), total);
     EXPECT_EQ(pedacos, (total + 6) / 7);
-    EXPECT_TRUE(std::is_sorted(lidos.begin(), lidos.end(),
-                               [](const Par& a, const Par& b) { return a.id < b.id; }));
+    EXPECT_TRUE(
+        std::is_sorted(lidos.begin(), lidos.end(), [](const Par& a, const Par& b) { return a.id < b.id; }));
     int32_t alem = total;
     EXPECT_EQ(M().ObtemResultados(0, alem, lista), -1);
 }

@@ -24,8 +24,10 @@ std::string Dados(const casos::Registro& r, const std::map<std::string, std::str
     for (auto it = inicio; it != fim; ++it) {
         const auto partes = casos::Divide(it->second, '\t');
         const std::size_t k = std::stoul(partes.at(0)) - 1;
-        if (partes.at(1) == "{apaga}") apagar.at(k) = true;
-        else formas.at(k) = casos::Valor(partes.at(1));
+        if (partes.at(1) == "{apaga}")
+            apagar.at(k) = true;
+        else
+            formas.at(k) = casos::Valor(partes.at(1));
     }
     std::string texto = (r.Tem("regra") ? r.Campo("regra") : base->second.substr(0, nbsp)) + "\xC2\xA0";
     bool primeira = true;
@@ -42,7 +44,8 @@ std::string Tabela(const mini::Conjugacao& c) {
     std::string t;
     for (int k = 0; k < mini::kTemposConjugacao; ++k) {
         if (k > 0) t += " |";
-        for (const auto& f : c.tempos[static_cast<std::size_t>(k)]) t += " " + (f.forma.empty() ? "-" : f.forma);
+        for (const auto& f : c.tempos[static_cast<std::size_t>(k)])
+            t += " " + (f.forma.empty() ? "-" : f.forma);
     }
     return t.substr(1);
 }
@@ -82,10 +85,13 @@ TEST(LeConjugacao, PessoaDeCadaForma) {
         pessoas += ' ';
     }
     // No "eu" in the imperative; the gerund's one slot is the last person's.
-    EXPECT_EQ(pessoas, "012345 012345 012345 012345 012345 012345 012345 012345 012345 12345 012345 5 012345 ");
+    EXPECT_EQ(pessoas,
+              "012345 012345 012345 012345 012345 012345 012345 012345 012345 12345 012345 5 012345 ");
 }
 
 TEST(SemConjugacao, SoBrancosEEspacoRigido) {
-    for (const char* nada : {"", " ", "\xC2\xA0", "  \xC2\xA0  "}) EXPECT_TRUE(mini::SemConjugacao(nada)) << nada;
-    for (const char* algo : {"ar", "\xC2\xA0\xC2\xA0", "ar\xC2\xA0o", " x "}) EXPECT_FALSE(mini::SemConjugacao(algo)) << algo;
+    for (const char* nada : {"", " ", "\xC2\xA0", "  \xC2\xA0  "})
+        EXPECT_TRUE(mini::SemConjugacao(nada)) << nada;
+    for (const char* algo : {"ar", "\xC2\xA0\xC2\xA0", "ar\xC2\xA0o", " x "})
+        EXPECT_FALSE(mini::SemConjugacao(algo)) << algo;
 }

@@ -20,11 +20,11 @@ TEST_F(VerbeteHtml, PedraHasItsSensesLabelsLinksAndEtymology) {
     const std::string html = Html(M().LocalizaPalavra("pedra"));
     for (const char* parte : {
              "<span id=\"D_TIT\">Pedra</span><BR>",
-             "<span id=\"D_N_CG\"><a href=\"goto://f.\" title=\"Feminino\">f.</a></span>",  // class label
+             "<span id=\"D_N_CG\"><a href=\"goto://f.\" title=\"Feminino\">f.</a></span>",     // class label
              "<span id=\"D_RUB\"><a href=\"goto://Fig.\" title=\"Figurado\">Fig.</a></span>",  // usage label
              "<a href=\"goto://Prov.\" title=\"Provincianismo\">Prov.</a>",
-             "<i>uma pedra de sal</i>",                                    // example in italics
-             "<i><a href=\"goto://jaspe-negro\">jaspe-negro</a></i>",      // cross-reference to a headword
+             "<i>uma pedra de sal</i>",                                // example in italics
+             "<i><a href=\"goto://jaspe-negro\">jaspe-negro</a></i>",  // cross-reference to a headword
              "<span id=\"D_TIT_LOC\">Pedra angular</span><span id=\"D_LOC\">, base, fundamento.</span>",
              "<span id=\"D_N_NUM\">1.</span> <span id=\"D_DEF\">Corpo duro e sólido",
              "<span id=\"D_ETM\">(<a href=\"goto://Lat.\" title=\"Latim\">Lat.</a>",
@@ -38,7 +38,8 @@ TEST_F(VerbeteHtml, PedraHasItsSensesLabelsLinksAndEtymology) {
 
     // The second "A" (article): its homonym number as a superscript.
     const std::string a2 = Html(M().LocalizaPalavra("a") + 1);
-    EXPECT_TRUE(a2.starts_with("<span id=\"D_TIT\">A<span id=\"D_SUP_TIT\"><sup>2</sup></span></span>")) << a2;
+    EXPECT_TRUE(a2.starts_with("<span id=\"D_TIT\">A<span id=\"D_SUP_TIT\"><sup>2</sup></span></span>"))
+        << a2;
     EXPECT_NE(a2.find("<a href=\"goto://art.\" title=\"Artigo ou Artilharia\">art.</a>"), std::string::npos);
 }
 

@@ -59,7 +59,8 @@ inline std::string Problema(const std::string& html) {
             if (fim == std::string::npos) return "\"<\" sem escape";
             const std::string_view marca = std::string_view(html).substr(i, fim + 1 - i);
             const std::string nome = NomeDaMarca(marca);
-            if (nome.empty()) return "marca estranha ou \"<\" sem escape: " + std::string(marca.substr(0, 40));
+            if (nome.empty())
+                return "marca estranha ou \"<\" sem escape: " + std::string(marca.substr(0, 40));
             if (nome == "BR") {
                 if (!pilha.empty()) return "quebra de linha dentro de <" + pilha.back().nome + ">";
             } else if (marca[1] == '/') {
@@ -74,12 +75,14 @@ inline std::string Problema(const std::string& html) {
                     if (a.texto[0] == '*') return "asterisco da fonte em " + a.id;
                 }
                 if (a.id == "D_DEF" && a.numerada &&
-                    (ComecaCom(a.texto, "(Do ") || ComecaCom(a.texto, "(Lat.") || ComecaCom(a.texto, "(Cp.") ||
-                     ComecaCom(a.texto, "(Cast.") || ComecaCom(a.texto, "(De ")))
+                    (ComecaCom(a.texto, "(Do ") || ComecaCom(a.texto, "(Lat.") ||
+                     ComecaCom(a.texto, "(Cp.") || ComecaCom(a.texto, "(Cast.") ||
+                     ComecaCom(a.texto, "(De ")))
                     return "etimologia numerada: " + a.texto.substr(0, 40);
             } else {
                 std::string id;
-                if (nome == "span" && ComecaCom(marca, "<span id=")) id = std::string(marca.substr(10, marca.size() - 12));
+                if (nome == "span" && ComecaCom(marca, "<span id="))
+                    id = std::string(marca.substr(10, marca.size() - 12));
                 const bool numerada = aposNumero && id == "D_DEF";
                 if (id != "D_ACH") aposNumero = false;
                 pilha.push_back({nome, id, "", numerada});

@@ -59,8 +59,9 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     const auto inicio = std::chrono::steady_clock::now();
     auto avisa = [&](const std::string& m) {
         if (!progresso) return;
-        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                      std::chrono::steady_clock::now() - inicio).count();
+        auto ms =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - inicio)
+                .count();
         progresso("[" + std::to_string(ms / 1000) + "." + std::to_string(ms % 1000 / 100) + " s] " + m);
     };
 
@@ -121,7 +122,8 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     for (auto& p : indice.PalavrasVistas())
         if (GrafiaModerna::Derivavel(p)) palavrasGrafia.push_back(std::move(p));
     for (size_t id = 0; id < n; ++id)
-        if (GrafiaModerna::Derivavel(SemHomonimo(palavras[id]))) palavrasGrafia.push_back(SemHomonimo(palavras[id]));
+        if (GrafiaModerna::Derivavel(SemHomonimo(palavras[id])))
+            palavrasGrafia.push_back(SemHomonimo(palavras[id]));
     std::sort(palavrasGrafia.begin(), palavrasGrafia.end());
     palavrasGrafia.erase(std::unique(palavrasGrafia.begin(), palavrasGrafia.end()), palavrasGrafia.end());
     TabelaGrafias grafias;
@@ -158,7 +160,8 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         for (size_t id = 0; id < n; ++id) {
             const auto bits = static_cast<uint16_t>(static_cast<unsigned char>(classes[2 * id]) |
                                                     (static_cast<unsigned char>(classes[2 * id + 1]) << 8));
-            flexoes.Adiciona(static_cast<uint32_t>(id), palavras[id], bits, grafias.De(SemHomonimo(palavras[id])));
+            flexoes.Adiciona(static_cast<uint32_t>(id), palavras[id], bits,
+                             grafias.De(SemHomonimo(palavras[id])));
         }
         return flexoes.Finaliza();
     });
@@ -172,12 +175,12 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     bool ok = banco.Info("formato", esquema::kVersaoFormato) && banco.Info("dados", kNomeDados) &&
               banco.Info("editor", kEditor) && banco.Info("verbetes", std::to_string(n));
 
-    GeradorHtml gerador(abreviaturas, [&](std::string_view p) {
-        return chavesVerbetes.count(ChaveDobrada(p)) > 0;
-    });
+    GeradorHtml gerador(abreviaturas,
+                        [&](std::string_view p) { return chavesVerbetes.count(ChaveDobrada(p)) > 0; });
     for (size_t id = 0; ok && id < n; ++id)
-        ok = banco.Verbete(static_cast<int32_t>(id), palavras[id], dobradas[id],
-                           ComGrafiaAtual(gerador.Gera(*ordem[id].fonte), grafias.De(SemHomonimo(palavras[id]))));
+        ok = banco.Verbete(
+            static_cast<int32_t>(id), palavras[id], dobradas[id],
+            ComGrafiaAtual(gerador.Gera(*ordem[id].fonte), grafias.De(SemHomonimo(palavras[id]))));
     avisa("verbetes gravados");
 
     ok = ok && banco.Tabela(esquema::kPalavras, TabelaTextos::Empacota(palavras)) &&
@@ -198,8 +201,10 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         // Every key once more, reversed, so an ending is a range too.
         std::vector<std::pair<std::string, uint32_t>> inversas;
         inversas.reserve(n + chavesModernas.size());
-        for (size_t id = 0; id < n; ++id) inversas.emplace_back(InverteUtf8(dobradas[id]), static_cast<uint32_t>(id));
-        for (const auto& [k, id] : chavesModernas) inversas.emplace_back(InverteUtf8(k), id | esquema::kBitModerna);
+        for (size_t id = 0; id < n; ++id)
+            inversas.emplace_back(InverteUtf8(dobradas[id]), static_cast<uint32_t>(id));
+        for (const auto& [k, id] : chavesModernas)
+            inversas.emplace_back(InverteUtf8(k), id | esquema::kBitModerna);
         std::sort(inversas.begin(), inversas.end());
         chaves.clear();
         ids.clear();
@@ -221,8 +226,8 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         return outras;
     });
     for (size_t i = 0; ok && i < vocabulario.size(); ++i)
-        ok = banco.Vocabulario(vocabulario[i].first, InverteUtf8(vocabulario[i].first),
-                               vocabulario[i].second);
+        ok =
+            banco.Vocabulario(vocabulario[i].first, InverteUtf8(vocabulario[i].first), vocabulario[i].second);
     avisa("índice do texto: " + std::to_string(vocabulario.size()) + " palavras");
     const auto formas = formasFuturas.get();
     for (size_t i = 0; ok && i < formas.size(); ++i) ok = banco.Flexao(formas[i].first, formas[i].second);

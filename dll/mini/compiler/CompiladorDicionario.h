@@ -28,8 +28,7 @@ public:
 
     // False with a message in erro when anything fails; the output file is
     // then left as it was.
-    static bool Compila(const OpcoesCompilacao& opcoes, std::string& erro,
-                        const Progresso& progresso);
+    static bool Compila(const OpcoesCompilacao& opcoes, std::string& erro, const Progresso& progresso);
 };
 
 }  // namespace mini::compilador

@@ -16,8 +16,8 @@ bool EhContinuacao(unsigned char c) { return (c & 0xC0) == 0x80; }
 bool EhPalavraUnica(std::string_view s) {
     if (s.empty()) return false;
     for (unsigned char c : s) {
-        if (c == ' ' || c == ',' || c == ';' || c == ':' || c == '(' || c == ')' || c == '.' ||
-            c == '!' || c == '?' || c == '"' || c < 0x20)
+        if (c == ' ' || c == ',' || c == ';' || c == ':' || c == '(' || c == ')' || c == '.' || c == '!' ||
+            c == '?' || c == '"' || c < 0x20)
             return false;
     }
     return true;
@@ -26,12 +26,18 @@ bool EhPalavraUnica(std::string_view s) {
 std::string CodificaHref(std::string_view s) {
     std::string r;
     for (char c : s) {
-        if (c == ' ') r += "%20";
-        else if (c == '"') r += "%22";
-        else if (c == '&') r += "&amp;";
-        else if (c == '<') r += "%3C";
-        else if (c == '>') r += "%3E";
-        else r.push_back(c);
+        if (c == ' ')
+            r += "%20";
+        else if (c == '"')
+            r += "%22";
+        else if (c == '&')
+            r += "&amp;";
+        else if (c == '<')
+            r += "%3C";
+        else if (c == '>')
+            r += "%3E";
+        else
+            r.push_back(c);
     }
     return r;
 }
@@ -135,7 +141,8 @@ std::string GeradorHtml::Simples(std::string_view trecho, bool linkaAbreviaturas
             size_t fim = std::string_view::npos;
             for (size_t k = n; k-- > 1 && fim == std::string_view::npos;)
                 if (abreviaturas_.ConheceInteiro(trecho.substr(i, fins[k] - i))) fim = fins[k];
-            if (fim == std::string_view::npos && n > 0 && abreviaturas_.Conhece(trecho.substr(i, fins[0] - i)))
+            if (fim == std::string_view::npos && n > 0 &&
+                abreviaturas_.Conhece(trecho.substr(i, fins[0] - i)))
                 fim = fins[0];
             if (fim != std::string_view::npos) {
                 r += LinkAbreviatura(trecho.substr(i, fim - i));
@@ -208,8 +215,7 @@ std::string GeradorHtml::Rotulo(const std::string& rotulo, bool classe) const {
     return r;
 }
 
-bool GeradorHtml::SeparaLocucao(std::string_view linha, std::string_view& locucao,
-                                std::string_view& resto) {
+bool GeradorHtml::SeparaLocucao(std::string_view linha, std::string_view& locucao, std::string_view& resto) {
     if (linha.size() < 4 || linha[0] != '_') return false;
     size_t fim = linha.find('_', 1);
     if (fim == std::string_view::npos || fim + 1 >= linha.size() || fim == 1) return false;
@@ -281,8 +287,7 @@ std::string GeradorHtml::Gera(const FonteVerbete& v) const {
     std::string h;
     h.reserve(1024);
     h += "<span id=\"D_TIT\">" + EscapaHtml(TipografiaFonte::Sobrescritos(v.orth));
-    if (v.homonimo > 0)
-        h += "<span id=\"D_SUP_TIT\"><sup>" + std::to_string(v.homonimo) + "</sup></span>";
+    if (v.homonimo > 0) h += "<span id=\"D_SUP_TIT\"><sup>" + std::to_string(v.homonimo) + "</sup></span>";
     h += "</span>";
     if (!v.pronuncia.empty()) h += " <span id=\"D_PRON\">(" + EscapaHtml(v.pronuncia) + ")</span>";
     h += "<BR>\n";

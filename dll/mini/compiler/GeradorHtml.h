@@ -33,8 +33,7 @@ public:
 
     // Splits "_phrase_, meaning" into phrase and meaning; false when the line
     // is not a locution.
-    static bool SeparaLocucao(std::string_view linha, std::string_view& locucao,
-                              std::string_view& resto);
+    static bool SeparaLocucao(std::string_view linha, std::string_view& locucao, std::string_view& resto);
 
 private:
     // A line of a sense, once the source's typing conventions are read.
@@ -43,8 +42,8 @@ private:
         const Sentido* sentido;
         std::string texto;
         std::string classe;  // a class label the line opened with
-        bool acrescimo;  // the sense or the line is an addition
-        bool asterisco;  // the line itself opened with the book's asterisk
+        bool acrescimo;      // the sense or the line is an addition
+        bool asterisco;      // the line itself opened with the book's asterisk
         Tipo tipo;
     };
     std::vector<LinhaVerbete> Classifica(const FonteVerbete& v) const;
@@ -56,8 +55,7 @@ private:
     std::string Italico(std::string_view trecho) const;
     std::string Termo(std::string_view termo) const;
     std::string Simples(std::string_view trecho, bool linkaAbreviaturas) const;
-    std::string Link(std::string_view alvo, const std::string& rotuloHtml,
-                     std::string_view dica = {}) const;
+    std::string Link(std::string_view alvo, const std::string& rotuloHtml, std::string_view dica = {}) const;
     std::string LinkAbreviatura(std::string_view rotulo) const;
 
     const Abreviaturas& abreviaturas_;

@@ -15,9 +15,7 @@ constexpr int kCustoMaximo = 4;
 constexpr size_t kMaximoEstados = 1500;
 constexpr size_t kMaximoConsultas = 250;
 
-bool EhMaiuscula(char32_t c) {
-    return (c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-}
+bool EhMaiuscula(char32_t c) { return (c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7); }
 
 bool EhLetraMinuscula(char32_t c) {
     return (c >= U'a' && c <= U'z') || (c >= 0xDF && c <= 0xFF && c != 0xF7);
@@ -64,8 +62,7 @@ bool GrafiaModerna::Derivavel(const std::string& palavra) {
     return true;
 }
 
-bool GrafiaModerna::Aceita(VerificadorOrtografico& lista,
-                           std::unordered_map<std::u32string, bool>& memoria,
+bool GrafiaModerna::Aceita(VerificadorOrtografico& lista, std::unordered_map<std::u32string, bool>& memoria,
                            const std::u32string& palavra) {
     auto it = memoria.find(palavra);
     if (it != memoria.end()) return it->second;
@@ -191,7 +188,8 @@ std::vector<std::string> GrafiaModerna::Deriva(const std::string& palavra) {
         // Portugal may not know the word at all: its silent consonant is
         // still gone today ("sceptrígero": ceptrígero, cetrígero).
         if (europeia.empty() && TemConsoanteMuda(c))
-            europeia = Procura(u, [this](const std::u32string& x) { return !TemConsoanteMuda(x) && Brasil(x); });
+            europeia =
+                Procura(u, [this](const std::u32string& x) { return !TemConsoanteMuda(x) && Brasil(x); });
         // Only the silent consonants may differ: Portugal's list lacking a
         // word is no reason for another guess ("coa-das-pichas").
         if (!europeia.empty() && europeia != c && europeia == SemMudas(c))

@@ -12,7 +12,8 @@ namespace mini::compilador {
 GravadorBanco::~GravadorBanco() { Descarta(); }
 
 void GravadorBanco::Descarta() {
-    for (sqlite3_stmt** st : {&stInfo_, &stVerbete_, &stTabela_, &stAbreviatura_, &stVocabulario_, &stFlexao_}) {
+    for (sqlite3_stmt** st :
+         {&stInfo_, &stVerbete_, &stTabela_, &stAbreviatura_, &stVocabulario_, &stFlexao_}) {
         sqlite3_finalize(*st);
         *st = nullptr;
     }
@@ -44,8 +45,9 @@ bool GravadorBanco::Abre(const std::string& destino, std::string& erro) {
         erro = "não foi possível criar " + temporario_;
         return false;
     }
-    bool ok = Executa("PRAGMA page_size=4096; PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF;"
-                      "PRAGMA locking_mode=EXCLUSIVE;") &&
+    bool ok = Executa(
+                  "PRAGMA page_size=4096; PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF;"
+                  "PRAGMA locking_mode=EXCLUSIVE;") &&
               Executa("BEGIN") && Executa(esquema::kCriaTabelas);
     auto prepara = [&](const char* sql, sqlite3_stmt** st) {
         return sqlite3_prepare_v2(db_, sql, -1, st, nullptr) == SQLITE_OK;
@@ -86,8 +88,7 @@ bool GravadorBanco::Tabela(const std::string& nome, const std::string& dados) {
 
 bool GravadorBanco::Abreviatura(const std::string& rotulo, const std::string& expansao) {
     sqlite3_bind_text(stAbreviatura_, 1, rotulo.data(), static_cast<int>(rotulo.size()), SQLITE_STATIC);
-    sqlite3_bind_text(stAbreviatura_, 2, expansao.data(), static_cast<int>(expansao.size()),
-                      SQLITE_STATIC);
+    sqlite3_bind_text(stAbreviatura_, 2, expansao.data(), static_cast<int>(expansao.size()), SQLITE_STATIC);
     return Passo(stAbreviatura_);
 }
 
@@ -95,8 +96,7 @@ bool GravadorBanco::Vocabulario(const std::string& chave, const std::string& inv
                                 const std::vector<uint32_t>& ids) {
     const std::string blob = EmpacotaU32(ids);
     sqlite3_bind_text(stVocabulario_, 1, chave.data(), static_cast<int>(chave.size()), SQLITE_STATIC);
-    sqlite3_bind_text(stVocabulario_, 2, inversa.data(), static_cast<int>(inversa.size()),
-                      SQLITE_STATIC);
+    sqlite3_bind_text(stVocabulario_, 2, inversa.data(), static_cast<int>(inversa.size()), SQLITE_STATIC);
     sqlite3_bind_blob(stVocabulario_, 3, blob.data(), static_cast<int>(blob.size()), SQLITE_STATIC);
     return Passo(stVocabulario_);
 }
@@ -125,7 +125,8 @@ bool GravadorBanco::Conclui(std::string& erro) {
         Descarta();
         return false;
     }
-    for (sqlite3_stmt** st : {&stInfo_, &stVerbete_, &stTabela_, &stAbreviatura_, &stVocabulario_, &stFlexao_}) {
+    for (sqlite3_stmt** st :
+         {&stInfo_, &stVerbete_, &stTabela_, &stAbreviatura_, &stVocabulario_, &stFlexao_}) {
         sqlite3_finalize(*st);
         *st = nullptr;
     }

@@ -21,8 +21,7 @@ public:
     bool Verbete(int32_t id, const std::string& palavra, const std::string& dobrada, const std::string& html);
     bool Tabela(const std::string& nome, const std::string& dados);
     bool Abreviatura(const std::string& rotulo, const std::string& expansao);
-    bool Vocabulario(const std::string& chave, const std::string& inversa,
-                     const std::vector<uint32_t>& ids);
+    bool Vocabulario(const std::string& chave, const std::string& inversa, const std::vector<uint32_t>& ids);
     bool Flexao(const std::string& chave, const std::vector<uint32_t>& ids);
     // Commits, builds the indexes and moves the file into place.
     bool Conclui(std::string& erro);

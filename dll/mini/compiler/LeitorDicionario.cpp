@@ -66,8 +66,7 @@ std::string ColapsaEspacos(const std::string& s) {
     return r;
 }
 
-bool LeitorDicionario::Descomprime(const std::string& caminho, std::string& saida,
-                                   std::string& erro) {
+bool LeitorDicionario::Descomprime(const std::string& caminho, std::string& saida, std::string& erro) {
     std::ifstream f(caminho, std::ios::binary);
     if (!f) {
         erro = "não foi possível abrir " + caminho;

@@ -20,8 +20,7 @@ public:
 
     // Every *.xml.bz2 of a folder, in name order. The callback reports
     // progress (file name and entries read from it).
-    static bool LePasta(const std::string& pasta, std::vector<FonteVerbete>& verbetes,
-                        std::string& erro,
+    static bool LePasta(const std::string& pasta, std::vector<FonteVerbete>& verbetes, std::string& erro,
                         const std::function<void(const std::string&, size_t)>& progresso);
 };
 

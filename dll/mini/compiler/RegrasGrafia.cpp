@@ -8,33 +8,33 @@ namespace {
 
 enum Condicao : unsigned {
     kQualquer = 0,
-    kInicio = 1,      // only at the start of the word
-    kFim = 2,         // only at the end (a plural "s" may follow)
-    kAntesEI = 4,     // before e or i
-    kAntesAOU = 8,    // before a, o, u or a consonant
+    kInicio = 1,    // only at the start of the word
+    kFim = 2,       // only at the end (a plural "s" may follow)
+    kAntesEI = 4,   // before e or i
+    kAntesAOU = 8,  // before a, o, u or a consonant
     kEntreVogais = 16,
     kAposVogal = 32,
     kAntesConsoante = 64,
-    kAposPrefixo = 128,  // right after a prefix of those joined since 1990
-    kAposElemento = 256, // after such a prefix or a first element in -o ("anátomo-")
-    kAntesOU = 512,      // before o or u
-    kDentro = 1024,      // not at the start
-    kNaoPrivativo = 2048,   // not the a- of "áptero", "apterígio", whose p is heard
-    kAposTresLetras = 4096, // the part before has three letters at least ("in-quarto" stays)
+    kAposPrefixo = 128,      // right after a prefix of those joined since 1990
+    kAposElemento = 256,     // after such a prefix or a first element in -o ("anátomo-")
+    kAntesOU = 512,          // before o or u
+    kDentro = 1024,          // not at the start
+    kNaoPrivativo = 2048,    // not the a- of "áptero", "apterígio", whose p is heard
+    kAposTresLetras = 4096,  // the part before has three letters at least ("in-quarto" stays)
 };
 
 // Prefixes that take a doubled r or s when joined to a word ("contrarregra").
 constexpr std::u32string_view kPrefixos[] = {
-    U"anti", U"arqui", U"auto", U"contra", U"extra", U"infra", U"intra", U"macro", U"micro",
-    U"mini", U"multi", U"neo", U"poli", U"proto", U"pseudo", U"retro", U"semi", U"supra",
-    U"tele", U"ultra", U"mono", U"entre", U"sobre", U"foto", U"hidro", U"electro", U"eletro"};
+    U"anti", U"arqui", U"auto", U"contra", U"extra", U"infra",  U"intra", U"macro",   U"micro",
+    U"mini", U"multi", U"neo",  U"poli",   U"proto", U"pseudo", U"retro", U"semi",    U"supra",
+    U"tele", U"ultra", U"mono", U"entre",  U"sobre", U"foto",   U"hidro", U"electro", U"eletro"};
 
 // The unstressed pronouns a hyphen ties to a verb ("prega-lhe"), and the
 // little words inside a compound noun ("barca-das-portas"): their hyphen stays.
 constexpr std::u32string_view kCliticos[] = {
-    U"de", U"da", U"do", U"das", U"dos", U"e", U"em", U"com", U"del", U"d",
-    U"me", U"te", U"se", U"lhe", U"lhes", U"o", U"a", U"os", U"as", U"lo", U"la", U"los",
-    U"las", U"no", U"na", U"nos", U"nas", U"vos", U"mo", U"ma", U"to", U"ta", U"lho", U"lha"};
+    U"de", U"da",  U"do",   U"das", U"dos", U"e",  U"em", U"com", U"del", U"d",   U"me",  U"te",
+    U"se", U"lhe", U"lhes", U"o",   U"a",   U"os", U"as", U"lo",  U"la",  U"los", U"las", U"no",
+    U"na", U"nos", U"nas",  U"vos", U"mo",  U"ma", U"to", U"ta",  U"lho", U"lha"};
 
 struct Regra {
     std::u32string_view de, para;
@@ -145,9 +145,7 @@ constexpr Regra kRegras[] = {
     {U"-", U"", 1, kAposTresLetras},
 };
 
-bool EhConsoante(char32_t c) {
-    return c >= U'a' && c <= U'z' && !RegrasGrafia::EhVogal(c);
-}
+bool EhConsoante(char32_t c) { return c >= U'a' && c <= U'z' && !RegrasGrafia::EhVogal(c); }
 
 bool Vale(const Regra& r, const std::u32string& p, size_t i) {
     const size_t fim = i + r.de.size();
@@ -159,15 +157,13 @@ bool Vale(const Regra& r, const std::u32string& p, size_t i) {
         const size_t h = i == 0 ? std::u32string::npos : p.rfind(U'-', i - 1);
         if (i - (h == std::u32string::npos ? 0 : h + 1) < 3) return false;
     }
-    if ((r.condicao & kFim) && !(fim == p.size() || (fim + 1 == p.size() && p[fim] == U's')))
+    if ((r.condicao & kFim) && !(fim == p.size() || (fim + 1 == p.size() && p[fim] == U's'))) return false;
+    if ((r.condicao & kAntesEI) &&
+        !(prox == U'e' || prox == U'i' || prox == U'é' || prox == U'ê' || prox == U'í'))
         return false;
-    if ((r.condicao & kAntesEI) && !(prox == U'e' || prox == U'i' || prox == U'é' || prox == U'ê' ||
-                                     prox == U'í'))
-        return false;
-    if ((r.condicao & kAntesAOU) && !(prox != 0 && (EhConsoante(prox) ||
-                                                    RegrasGrafia::BaseVogal(prox) == U'a' ||
-                                                    RegrasGrafia::BaseVogal(prox) == U'o' ||
-                                                    RegrasGrafia::BaseVogal(prox) == U'u')))
+    if ((r.condicao & kAntesAOU) &&
+        !(prox != 0 && (EhConsoante(prox) || RegrasGrafia::BaseVogal(prox) == U'a' ||
+                        RegrasGrafia::BaseVogal(prox) == U'o' || RegrasGrafia::BaseVogal(prox) == U'u')))
         return false;
     if ((r.condicao & kAntesConsoante) && !EhConsoante(prox)) return false;
     if ((r.condicao & (kEntreVogais | kAposVogal)) && (i == 0 || !RegrasGrafia::EhVogal(p[i - 1])))
@@ -180,7 +176,8 @@ bool Vale(const Regra& r, const std::u32string& p, size_t i) {
         const bool elemento = (r.condicao & kAposElemento) && antes.size() > 2 && antes.back() == U'o';
         if (!prefixo && !elemento) return false;
     }
-    if ((r.condicao & kAntesOU) && RegrasGrafia::BaseVogal(prox) != U'o' && RegrasGrafia::BaseVogal(prox) != U'u')
+    if ((r.condicao & kAntesOU) && RegrasGrafia::BaseVogal(prox) != U'o' &&
+        RegrasGrafia::BaseVogal(prox) != U'u')
         return false;
     return r.de.front() != U'-' || RegrasGrafia::JuntaHifen(p, i);
 }
@@ -190,6 +187,7 @@ bool Vale(const Regra& r, const std::u32string& p, size_t i) {
 bool RegrasGrafia::EhVogal(char32_t c) { return BaseVogal(c) != 0; }
 
 char32_t RegrasGrafia::BaseVogal(char32_t c) {
+    // clang-format off
     switch (c) {
         case U'a': case U'á': case U'à': case U'â': case U'ã': return U'a';
         case U'e': case U'é': case U'ê': case U'è': return U'e';
@@ -197,6 +195,7 @@ char32_t RegrasGrafia::BaseVogal(char32_t c) {
         case U'o': case U'ó': case U'ô': case U'õ': case U'ò': return U'o';
         case U'u': case U'ú': case U'ü': case U'ù': return U'u';
         default: return 0;
+            // clang-format on
     }
 }
 
@@ -242,8 +241,7 @@ std::pair<int, char32_t> RegrasGrafia::TonicaPrincipal(std::u32string_view p) {
     return Tonica(p);
 }
 
-void RegrasGrafia::Vizinhos(const std::u32string& p,
-                            std::vector<std::pair<std::u32string, int>>& saida) {
+void RegrasGrafia::Vizinhos(const std::u32string& p, std::vector<std::pair<std::u32string, int>>& saida) {
     for (const Regra& r : kRegras) {
         for (size_t i = p.find(r.de); i != std::u32string::npos; i = p.find(r.de, i + 1)) {
             if (!Vale(r, p, i)) continue;
@@ -277,8 +275,7 @@ std::pair<int, char32_t> RegrasGrafia::Tonica(std::u32string_view p) {
         if ((c == U'i' || c == U'u' || c == U'y') && aposVogal) continue;
         if (aposVogal && (ant == U'ã' || ant == U'õ') && (c == U'o' || c == U'e')) continue;
         const bool final = i + 1 == p.size() || (i + 2 == p.size() && p[i + 1] == U's');
-        if (final && aposVogal && (c == U'e' || c == U'o') &&
-            (ant == U'a' || ant == U'é' || ant == U'ó'))
+        if (final && aposVogal && (c == U'e' || c == U'o') && (ant == U'a' || ant == U'é' || ant == U'ó'))
             continue;
         nucleos.push_back(i);
     }
@@ -288,15 +285,18 @@ std::pair<int, char32_t> RegrasGrafia::Tonica(std::u32string_view p) {
     int agudo = -1, til = -1;
     for (int k = 0; k < n; ++k) {
         switch (p[nucleos[k]]) {
-            case U'á': case U'é': case U'í': case U'ó': case U'ú': case U'â': case U'ê': case U'ô':
-            case U'ý':
-                agudo = k;
-                break;
-            case U'ã': case U'õ':
-                til = k;
-                break;
-            default:
-                break;
+            case U'á':
+            case U'é':
+            case U'í':
+            case U'ó':
+            case U'ú':
+            case U'â':
+            case U'ê':
+            case U'ô':
+            case U'ý': agudo = k; break;
+            case U'ã':
+            case U'õ': til = k; break;
+            default: break;
         }
     }
     if (agudo >= 0) return resposta(agudo);
@@ -307,10 +307,10 @@ std::pair<int, char32_t> RegrasGrafia::Tonica(std::u32string_view p) {
     // A word ending in a diphthong ("pai", "chapéu", "vestaes") is stressed
     // on it.
     const bool ditongo = ultimaVogal != nucleos.back();
-    const bool grave = !ditongo && (u == U'a' || u == U'e' || u == U'o' ||
-                       (r.size() >= 2 && (r.substr(r.size() - 2) == U"am" ||
-                                          r.substr(r.size() - 2) == U"em" ||
-                                          r.substr(r.size() - 2) == U"en")));
+    const bool grave =
+        !ditongo && (u == U'a' || u == U'e' || u == U'o' ||
+                     (r.size() >= 2 && (r.substr(r.size() - 2) == U"am" || r.substr(r.size() - 2) == U"em" ||
+                                        r.substr(r.size() - 2) == U"en")));
     return resposta(grave && n >= 2 ? n - 2 : n - 1);
 }
 

@@ -14,8 +14,7 @@ class RegrasGrafia {
 public:
     // Every spelling one rewrite away from the word (lower case), with the
     // rewrite's cost; plainer changes cost less.
-    static void Vizinhos(const std::u32string& palavra,
-                         std::vector<std::pair<std::u32string, int>>& saida);
+    static void Vizinhos(const std::u32string& palavra, std::vector<std::pair<std::u32string, int>>& saida);
 
     // The stressed vowel: its place counted from the end among the word's
     // vowels that make a syllable, and its base letter ("y" counts as "i").

@@ -32,8 +32,7 @@ public:
     bool DoCache() const { return doCache_; }
 
     // Hash of the inputs of a derivation.
-    static uint64_t Hash(const std::vector<std::string>& palavras,
-                         const std::vector<std::string>& arquivos);
+    static uint64_t Hash(const std::vector<std::string>& palavras, const std::vector<std::string>& arquivos);
 
 private:
     bool LeCache(const std::string& arquivo, uint64_t hash);

@@ -200,9 +200,9 @@ std::string TipografiaFonte::Colchetes(std::string_view s) {
                     letra = r.back();
                     r.pop_back();
                 }
-                static constexpr std::string_view kComTil[][2] = {
-                    {"a", "\xC3\xA3"}, {"e", "\xE1\xBA\xBD"}, {"i", "\xC4\xA9"},
-                    {"o", "\xC3\xB5"}, {"u", "\xC5\xA9"},      {"n", "\xC3\xB1"}};
+                static constexpr std::string_view kComTil[][2] = {{"a", "\xC3\xA3"}, {"e", "\xE1\xBA\xBD"},
+                                                                  {"i", "\xC4\xA9"}, {"o", "\xC3\xB5"},
+                                                                  {"u", "\xC5\xA9"}, {"n", "\xC3\xB1"}};
                 std::string_view composta;
                 for (const auto& par : kComTil)
                     if (letra == par[0][0]) composta = par[1];

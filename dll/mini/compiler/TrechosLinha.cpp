@@ -29,7 +29,8 @@ size_t PosicaoDoisPontos(std::string_view s) {
 // What may follow a run of examples in italics: the end of the sentence, a
 // bracket, a reference, "etc.".
 bool FechaExemplo(std::string_view s) {
-    for (std::string_view fim : {".", "!", "?", ";", ")", ":", ", etc.", ",etc.", " etc.", " Cf.", " (", " «"})
+    for (std::string_view fim :
+         {".", "!", "?", ";", ")", ":", ", etc.", ",etc.", " etc.", " Cf.", " (", " «"})
         if (s.substr(0, fim.size()) == fim) return true;
     return s.find_first_not_of(' ') == std::string_view::npos;
 }
@@ -117,7 +118,7 @@ void TrechosLinha::MarcaExemplos(std::vector<Trecho>& trechos) {
         if (citacao) {
             // The quotation and its attribution end where a note begins.
             const size_t p = t.tipo == Trecho::kTexto && profundidade == 0 ? t.texto.find(kTravessao)
-                                                                              : std::string_view::npos;
+                                                                           : std::string_view::npos;
             if (p != std::string_view::npos) {
                 size_t antes = p;
                 while (antes > 0 && t.texto[antes - 1] == ' ') --antes;

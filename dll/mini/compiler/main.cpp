@@ -10,13 +10,20 @@ int main(int argc, char** argv) {
     mini::compilador::OpcoesCompilacao opcoes;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string a = argv[i];
-        if (a == "--dados") opcoes.pastaDados = argv[i + 1];
-        else if (a == "--abreviaturas") opcoes.arquivoAbreviaturas = argv[i + 1];
-        else if (a == "--saida") opcoes.saida = argv[i + 1];
-        else if (a == "--hunspell-br") opcoes.hunspellBrasil = argv[i + 1];
-        else if (a == "--hunspell-pt") opcoes.hunspellPortugal = argv[i + 1];
-        else if (a == "--palavras-atuais") opcoes.palavrasAtuais = argv[i + 1];
-        else if (a == "--cache-grafia") opcoes.cacheGrafia = argv[i + 1];
+        if (a == "--dados")
+            opcoes.pastaDados = argv[i + 1];
+        else if (a == "--abreviaturas")
+            opcoes.arquivoAbreviaturas = argv[i + 1];
+        else if (a == "--saida")
+            opcoes.saida = argv[i + 1];
+        else if (a == "--hunspell-br")
+            opcoes.hunspellBrasil = argv[i + 1];
+        else if (a == "--hunspell-pt")
+            opcoes.hunspellPortugal = argv[i + 1];
+        else if (a == "--palavras-atuais")
+            opcoes.palavrasAtuais = argv[i + 1];
+        else if (a == "--cache-grafia")
+            opcoes.cacheGrafia = argv[i + 1];
     }
     if (opcoes.pastaDados.empty() || opcoes.arquivoAbreviaturas.empty() || opcoes.saida.empty()) {
         std::fprintf(stderr,
@@ -27,8 +34,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string erro;
-    const bool ok = mini::compilador::CompiladorDicionario::Compila(
-        opcoes, erro, [](const std::string& m) { std::printf("compila-dicionario: %s\n", m.c_str()); std::fflush(stdout); });
+    const bool ok = mini::compilador::CompiladorDicionario::Compila(opcoes, erro, [](const std::string& m) {
+        std::printf("compila-dicionario: %s\n", m.c_str());
+        std::fflush(stdout);
+    });
     if (!ok) {
         std::fprintf(stderr, "compila-dicionario: erro: %s\n", erro.c_str());
         return 1;

@@ -54,9 +54,7 @@ std::string Junta(const std::vector<std::string>& partes) {
     return r;
 }
 
-std::string PrimeiraLeitura(const std::string& expansao) {
-    return expansao.substr(0, expansao.find('|'));
-}
+std::string PrimeiraLeitura(const std::string& expansao) { return expansao.substr(0, expansao.find('|')); }
 
 }  // namespace
 
@@ -69,8 +67,7 @@ void Abreviaturas::Define(const std::vector<std::pair<std::string, std::string>>
 }
 
 bool Abreviaturas::LeArquivo(const std::string& caminho,
-                             std::vector<std::pair<std::string, std::string>>& tabela,
-                             std::string& erro) {
+                             std::vector<std::pair<std::string, std::string>>& tabela, std::string& erro) {
     std::ifstream f(caminho);
     if (!f) {
         erro = "não foi possível abrir " + caminho;

@@ -19,8 +19,7 @@ public:
 
     // Reads the tab-separated table; lines starting with "#" are comments.
     static bool LeArquivo(const std::string& caminho,
-                          std::vector<std::pair<std::string, std::string>>& tabela,
-                          std::string& erro);
+                          std::vector<std::pair<std::string, std::string>>& tabela, std::string& erro);
 
     // Expansion of a label, or "" when nothing of it is known. The label may
     // come from a link ("%20" for blanks, a final "." added). A label that is

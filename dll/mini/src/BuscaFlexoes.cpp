@@ -56,10 +56,13 @@ int32_t BuscaFlexoes::Formas(std::string_view palavra, std::string& formas) {
     const std::string escrita = MinusculasUtf8(palavra);
     std::vector<int32_t> comoEscrita;
     for (int32_t id : ids)
-        if (MinusculasUtf8(FlexoesVerbete::SemHomonimo(dados_.Palavra(id))) == escrita) comoEscrita.push_back(id);
+        if (MinusculasUtf8(FlexoesVerbete::SemHomonimo(dados_.Palavra(id))) == escrita)
+            comoEscrita.push_back(id);
     std::vector<int32_t> lemas;
-    if (!comoEscrita.empty()) ids = std::move(comoEscrita);
-    else lemas = Lemas(palavra, ids);
+    if (!comoEscrita.empty())
+        ids = std::move(comoEscrita);
+    else
+        lemas = Lemas(palavra, ids);
 
     int32_t n = 0;
     std::unordered_set<std::string> vistas;

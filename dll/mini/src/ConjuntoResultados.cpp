@@ -34,7 +34,8 @@ int32_t ConjuntoResultados::PedacoPorId(int32_t cursor, int32_t limite, const Da
         lista.clear();
         return -1;
     }
-    const size_t fim = static_cast<size_t>(Pedaco(static_cast<size_t>(it - ids_.begin()), limite, dados, lista));
+    const size_t fim =
+        static_cast<size_t>(Pedaco(static_cast<size_t>(it - ids_.begin()), limite, dados, lista));
     return ids_[fim - 1] + 1;
 }
 

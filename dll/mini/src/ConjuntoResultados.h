@@ -20,12 +20,10 @@ public:
 
     // Up to `limite` pairs "word|id|" from place `cursor` on; returns the
     // place after the last pair, or -1 (and no pairs) when nothing is left.
-    int32_t PedacoPorLugar(int32_t cursor, int32_t limite, const Dados& dados,
-                           std::string& lista) const;
+    int32_t PedacoPorLugar(int32_t cursor, int32_t limite, const Dados& dados, std::string& lista) const;
     // The same from the first result whose id is at or after `cursor` (the
     // set must be in id order); returns the id after the last pair, or -1.
-    int32_t PedacoPorId(int32_t cursor, int32_t limite, const Dados& dados,
-                        std::string& lista) const;
+    int32_t PedacoPorId(int32_t cursor, int32_t limite, const Dados& dados, std::string& lista) const;
 
 private:
     int32_t Pedaco(size_t inicio, int32_t limite, const Dados& dados, std::string& lista) const;

@@ -7,15 +7,15 @@
 #include "Abreviaturas.h"
 #include "BuscaFlexoes.h"
 #include "BuscaTexto.h"
-#include "ConjuntoResultados.h"
 #include "Conjugador.h"
+#include "ConjuntoResultados.h"
 #include "Dados.h"
 #include "Esquema.h"
 #include "FlexoesVerbete.h"
 #include "IndiceVerbetes.h"
 #include "mini/ChaveVerbete.h"
-#include "mini/PastaInstalacao.h"
 #include "mini/Normaliza.h"
+#include "mini/PastaInstalacao.h"
 
 namespace {
 
@@ -112,7 +112,8 @@ std::string DLLMiniLexariaDB::ObtemVerbete(int32_t& id, std::string& texto, int3
 
 bool DLLMiniLexariaDB::EhVerbo(int32_t& id) {
     if (!Pronto() || !dados_->Valido(id)) return false;
-    return (dados_->Classes(id) & (1u << (mini::esquema::kFiltroVerbo - mini::esquema::kPrimeiroFiltro))) != 0;
+    return (dados_->Classes(id) & (1u << (mini::esquema::kFiltroVerbo - mini::esquema::kPrimeiroFiltro))) !=
+           0;
 }
 
 std::string DLLMiniLexariaDB::ObtemConjugacao(std::string& verbo) {
@@ -156,9 +157,8 @@ int32_t DLLMiniLexariaDB::PesquisaMascara(const std::string& mascara, std::strin
     return SemErro(conjunto, resultados);
 }
 
-void DLLMiniLexariaDB::PesquisaReversa(std::string& palavra, std::string& resultados,
-                                       int32_t /*reservado1*/, int32_t /*reservado2*/,
-                                       int32_t& total) {
+void DLLMiniLexariaDB::PesquisaReversa(std::string& palavra, std::string& resultados, int32_t /*reservado1*/,
+                                       int32_t /*reservado2*/, int32_t& total) {
     resultados.clear();
     total = 0;
     if (!Pronto()) return;
@@ -189,9 +189,7 @@ std::string DLLMiniLexariaDB::VerificaDados() {
     return dados_->Verifica();
 }
 
-int32_t DLLMiniLexariaDB::ObtemTotalResultados() {
-    return estado_ ? estado_->pesquisa.tamanho() : 0;
-}
+int32_t DLLMiniLexariaDB::ObtemTotalResultados() { return estado_ ? estado_->pesquisa.tamanho() : 0; }
 
 int32_t DLLMiniLexariaDB::ObtemResultados(int16_t origem, int32_t& cursor, std::string& lista) {
     lista.clear();
@@ -204,9 +202,7 @@ void DLLMiniLexariaDB::DefineFiltro(int16_t operacao, int16_t codigo) {
     if (!Pronto()) return;
     auto& passos = estado_->filtro;
     switch (operacao) {
-        case 0:
-            passos.clear();
-            break;
+        case 0: passos.clear(); break;
         case 2:
         case 3:
             // Each step costs a pass over the set; past this many they only repeat classes.
@@ -235,8 +231,7 @@ void DLLMiniLexariaDB::DefineFiltro(int16_t operacao, int16_t codigo) {
             passos.clear();
             break;
         }
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -251,6 +246,4 @@ void DLLMiniLexariaDB::LimiteResultados(int16_t limite) {
     estado_->limite = limite > 0 ? limite : kLimitePadrao;
 }
 
-int32_t DLLMiniLexariaDB::limiteResultados() const {
-    return estado_ ? estado_->limite : kLimitePadrao;
-}
+int32_t DLLMiniLexariaDB::limiteResultados() const { return estado_ ? estado_->limite : kLimitePadrao; }

@@ -24,8 +24,8 @@ bool ArquivoCompleto(const std::string& caminho) {
         return false;
     uint64_t pagina = (uint64_t{h[16]} << 8) | h[17];
     if (pagina == 1) pagina = 65536;
-    const uint64_t paginas = (uint64_t{h[28]} << 24) | (uint64_t{h[29]} << 16) |
-                             (uint64_t{h[30]} << 8) | h[31];
+    const uint64_t paginas =
+        (uint64_t{h[28]} << 24) | (uint64_t{h[29]} << 16) | (uint64_t{h[30]} << 8) | h[31];
     return paginas > 0 && tamanho >= pagina * paginas;
 }
 
@@ -216,8 +216,7 @@ bool Dados::Abre(const std::string& caminho) {
         }
     }
     uri += "?immutable=1";
-    if (sqlite3_open_v2(uri.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_open_v2(uri.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
         erro_ = "não foi possível abrir o banco de dados: " + caminho;
         Fecha();
         return false;
@@ -259,10 +258,10 @@ bool Dados::Abre(const std::string& caminho) {
     t.ordemOrtografica.nomeNumeros = esquema::kOrdemOrtografica;
 
     ok = ok &&
-         sqlite3_prepare_v3(db_, "SELECT html FROM verbete WHERE id = ?", -1,
-                            SQLITE_PREPARE_PERSISTENT, &stHtml_, nullptr) == SQLITE_OK &&
-         sqlite3_prepare_v3(db_, "SELECT ids FROM vocabulario WHERE chave = ?", -1,
-                            SQLITE_PREPARE_PERSISTENT, &stPalavra_, nullptr) == SQLITE_OK &&
+         sqlite3_prepare_v3(db_, "SELECT html FROM verbete WHERE id = ?", -1, SQLITE_PREPARE_PERSISTENT,
+                            &stHtml_, nullptr) == SQLITE_OK &&
+         sqlite3_prepare_v3(db_, "SELECT ids FROM vocabulario WHERE chave = ?", -1, SQLITE_PREPARE_PERSISTENT,
+                            &stPalavra_, nullptr) == SQLITE_OK &&
          sqlite3_prepare_v3(db_,
                             "SELECT chave, ids FROM vocabulario WHERE chave >= ?1 AND "
                             "chave < ?2 ORDER BY chave",
@@ -270,12 +269,11 @@ bool Dados::Abre(const std::string& caminho) {
          sqlite3_prepare_v3(db_,
                             "SELECT chave, ids FROM vocabulario WHERE inversa >= ?1 AND "
                             "inversa < ?2 ORDER BY inversa",
-                            -1, SQLITE_PREPARE_PERSISTENT, &stPrefixoInverso_,
-                            nullptr) == SQLITE_OK &&
-         sqlite3_prepare_v3(db_, "SELECT ids FROM flexao WHERE chave = ?", -1,
-                            SQLITE_PREPARE_PERSISTENT, &stFlexao_, nullptr) == SQLITE_OK &&
-         sqlite3_prepare_v3(db_, "SELECT palavra FROM verbete WHERE id = ?", -1,
-                            SQLITE_PREPARE_PERSISTENT, &stPalavraId_, nullptr) == SQLITE_OK &&
+                            -1, SQLITE_PREPARE_PERSISTENT, &stPrefixoInverso_, nullptr) == SQLITE_OK &&
+         sqlite3_prepare_v3(db_, "SELECT ids FROM flexao WHERE chave = ?", -1, SQLITE_PREPARE_PERSISTENT,
+                            &stFlexao_, nullptr) == SQLITE_OK &&
+         sqlite3_prepare_v3(db_, "SELECT palavra FROM verbete WHERE id = ?", -1, SQLITE_PREPARE_PERSISTENT,
+                            &stPalavraId_, nullptr) == SQLITE_OK &&
          sqlite3_prepare_v3(db_, "SELECT id, palavra FROM verbete WHERE dobrada = ? ORDER BY id", -1,
                             SQLITE_PREPARE_PERSISTENT, &stPorDobrada_, nullptr) == SQLITE_OK;
     if (!ok) {

@@ -5,8 +5,8 @@
 
 #include <sqlite3.h>
 
-#include <cstdint>
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -96,8 +96,7 @@ private:
         std::vector<uint32_t> numeros;
     };
     struct Tabelas {
-        Carga palavras, dobradas, ortograficas, modernas, chavesModernas, inversas, classes,
-            ordemOrtografica;
+        Carga palavras, dobradas, ortograficas, modernas, chavesModernas, inversas, classes, ordemOrtografica;
         std::once_flag abreviaturasLidas;
         std::atomic<int> consultasDiretas{0};
         std::vector<std::pair<std::string, std::string>> abreviaturas;

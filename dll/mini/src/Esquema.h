@@ -26,14 +26,14 @@ constexpr const char* kCriaIndices =
     "CREATE INDEX verbete_dobrada ON verbete(dobrada);";
 
 // Blobs of the "tabela" table.
-constexpr const char* kPalavras = "palavras";          // display headwords, by id
-constexpr const char* kDobradas = "dobradas";          // folded keys, by id (sorted)
-constexpr const char* kOrtograficas = "ortograficas";  // spelling-bridge keys, by id
+constexpr const char* kPalavras = "palavras";                   // display headwords, by id
+constexpr const char* kDobradas = "dobradas";                   // folded keys, by id (sorted)
+constexpr const char* kOrtograficas = "ortograficas";           // spelling-bridge keys, by id
 constexpr const char* kOrdemOrtografica = "ordem_ortografica";  // ids sorted by that key
-constexpr const char* kClasses = "classes";            // 16-bit class bits per id
-constexpr const char* kModernas = "modernas";          // today's spellings by id, "a|b" or ""
-constexpr const char* kChavesModernas = "chaves_modernas";  // their folded keys, sorted
-constexpr const char* kIdsModernos = "ids_modernos";   // the id of each of those keys
+constexpr const char* kClasses = "classes";                     // 16-bit class bits per id
+constexpr const char* kModernas = "modernas";                   // today's spellings by id, "a|b" or ""
+constexpr const char* kChavesModernas = "chaves_modernas";      // their folded keys, sorted
+constexpr const char* kIdsModernos = "ids_modernos";            // the id of each of those keys
 // Folded keys and modern keys reversed and sorted, for masks that end in text
 // ("*ção"); each id has kBitModerna set when its key is a modern spelling's.
 constexpr const char* kInversas = "inversas";

@@ -14,6 +14,7 @@ using UV = std::u32string_view;
 bool Termina(UV s, UV fim) { return s.size() >= fim.size() && s.substr(s.size() - fim.size()) == fim; }
 
 bool Acentuada(char32_t c) {
+    // clang-format off
     switch (c) {
         case U'á': case U'à': case U'â': case U'ã': case U'é': case U'ê':
         case U'í': case U'ó': case U'ô': case U'õ': case U'ú':
@@ -21,6 +22,7 @@ bool Acentuada(char32_t c) {
         default:
             return false;
     }
+    // clang-format on
 }
 
 bool Vogal(char32_t c) {
@@ -31,10 +33,14 @@ bool Letra(char32_t c) { return (c >= U'a' && c <= U'z') || c == U'ç' || Vogal(
 
 char32_t SemAcento(char32_t c) {
     switch (c) {
-        case U'á': case U'à': case U'â': return U'a';
-        case U'é': case U'ê': return U'e';
+        case U'á':
+        case U'à':
+        case U'â': return U'a';
+        case U'é':
+        case U'ê': return U'e';
         case U'í': return U'i';
-        case U'ó': case U'ô': return U'o';
+        case U'ó':
+        case U'ô': return U'o';
         case U'ú': return U'u';
         default: return c;
     }
@@ -64,6 +70,7 @@ bool Na(const std::string_view (&lista)[N], std::string_view chave) {
 }
 
 // Plurals of -ão other than -ões; the third list keeps -ões beside them.
+// clang-format off
 constexpr std::string_view kAes[] = {
     "alemao", "cao", "capitao", "capelao", "catalao", "charlatao", "escrivao", "macapao", "pao",
     "sacristao", "tabeliao", "guardiao", "deao", "bastiao", "sultao", "faisao", "tecelao",
@@ -112,6 +119,7 @@ constexpr Par kFemininosIrregulares[] = {
     {U"profeta", U"profetisa"}, {U"sacerdote", U"sacerdotisa"}, {U"czar", U"czarina"},
     {U"deus", U"deusa"}, {U"cônsul", U"consulesa"}, {U"espanhol", U"espanhola"},
     {U"galo", U"galinha"}, {U"marquês", U"marquesa"}, {U"senhor", U"senhora"}, {U"frade", U"freira"}, {U"pigmeu", U"pigmeia"}};
+// clang-format on
 
 const Par* Procura(const Par* inicio, const Par* fim, UV palavra) {
     const Par* p = std::find_if(inicio, fim, [&](const Par& x) { return x.de == palavra; });
@@ -141,13 +149,10 @@ std::vector<U> PluraisU(const U& p) {
     // A written accent before the last syllable means the stress is there.
     const bool paroxitona = TemAcento(semFim);
     switch (ultima) {
-        case U'm':
-            return {radical + U"ns"};
+        case U'm': return {radical + U"ns"};
         case U'r':
-        case U'z':
-            return {p + U"es"};
-        case U'n':
-            return {p + U"s"};
+        case U'z': return {p + U"es"};
+        case U'n': return {p + U"s"};
         case U'l':
             switch (SemAcento(penultima)) {
                 case U'a': return {semFim + U"ais"};
@@ -160,8 +165,8 @@ std::vector<U> PluraisU(const U& p) {
         case U's': {
             if (Acentuada(penultima)) {
                 // país -> países keeps the accent of the hiatus; mês -> meses drops it.
-                const bool hiato = (penultima == U'í' || penultima == U'ú') && p.size() >= 3 &&
-                                   Vogal(p[p.size() - 3]);
+                const bool hiato =
+                    (penultima == U'í' || penultima == U'ú') && p.size() >= 3 && Vogal(p[p.size() - 3]);
                 U base = radical;
                 if (!hiato) base.back() = SemAcento(base.back());
                 return {base + U"ses"};
@@ -175,8 +180,7 @@ std::vector<U> PluraisU(const U& p) {
                 return {p + U"es"};
             return {};
         }
-        default:
-            return {};
+        default: return {};
     }
 }
 
@@ -205,9 +209,7 @@ std::vector<U> FemininosU(const U& p, bool adjetivo) {
     return {};
 }
 
-bool Flexionavel(const U& p) {
-    return p.size() >= 2 && std::all_of(p.begin(), p.end(), Letra);
-}
+bool Flexionavel(const U& p) { return p.size() >= 2 && std::all_of(p.begin(), p.end(), Letra); }
 
 std::vector<std::string> Codifica(const std::vector<U>& formas) {
     std::vector<std::string> r;
@@ -238,7 +240,8 @@ std::vector<std::string> FlexaoNominal::Formas(std::string_view palavra, bool su
     }
     std::vector<U> unicas;
     for (U& f : formas)
-        if (f != p && std::find(unicas.begin(), unicas.end(), f) == unicas.end()) unicas.push_back(std::move(f));
+        if (f != p && std::find(unicas.begin(), unicas.end(), f) == unicas.end())
+            unicas.push_back(std::move(f));
     return Codifica(unicas);
 }
 

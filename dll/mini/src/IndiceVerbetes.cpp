@@ -26,13 +26,19 @@ std::pair<int32_t, int32_t> IndiceVerbetes::FaixaDobrada(std::string_view chave)
     int32_t a = lo, b = hi;
     while (a < b) {
         int32_t m = a + (b - a) / 2;
-        if (dados_.Dobrada(m) < chave) a = m + 1; else b = m;
+        if (dados_.Dobrada(m) < chave)
+            a = m + 1;
+        else
+            b = m;
     }
     lo = a;
     b = hi;
     while (a < b) {
         int32_t m = a + (b - a) / 2;
-        if (dados_.Dobrada(m) <= chave) a = m + 1; else b = m;
+        if (dados_.Dobrada(m) <= chave)
+            a = m + 1;
+        else
+            b = m;
     }
     return {lo, a};
 }
@@ -41,14 +47,20 @@ std::pair<int32_t, int32_t> IndiceVerbetes::FaixaPrefixo(std::string_view prefix
     int32_t a = 0, b = dados_.total();
     while (a < b) {
         int32_t m = a + (b - a) / 2;
-        if (dados_.Dobrada(m) < prefixo) a = m + 1; else b = m;
+        if (dados_.Dobrada(m) < prefixo)
+            a = m + 1;
+        else
+            b = m;
     }
     const int32_t lo = a;
     b = dados_.total();
     while (a < b) {
         int32_t m = a + (b - a) / 2;
         std::string_view k = dados_.Dobrada(m);
-        if (k < prefixo || ComecaCom(k, prefixo)) a = m + 1; else b = m;
+        if (k < prefixo || ComecaCom(k, prefixo))
+            a = m + 1;
+        else
+            b = m;
     }
     return {lo, a};
 }
@@ -56,8 +68,8 @@ std::pair<int32_t, int32_t> IndiceVerbetes::FaixaPrefixo(std::string_view prefix
 std::pair<size_t, size_t> IndiceVerbetes::FaixaOrto(std::string_view chave, bool prefixo) const {
     const auto& ordem = dados_.OrdemOrtografica();
     auto chaveDe = [&](uint32_t id) { return dados_.Ortografica(static_cast<int32_t>(id)); };
-    auto lo = std::partition_point(ordem.begin(), ordem.end(),
-                                   [&](uint32_t id) { return chaveDe(id) < chave; });
+    auto lo =
+        std::partition_point(ordem.begin(), ordem.end(), [&](uint32_t id) { return chaveDe(id) < chave; });
     auto hi = std::partition_point(lo, ordem.end(), [&](uint32_t id) {
         std::string_view k = chaveDe(id);
         return prefixo ? ComecaCom(k, chave) : k == chave;
@@ -73,13 +85,19 @@ std::pair<size_t, size_t> FaixaTabela(const TabelaTextos& k, std::string_view ch
     size_t a = 0, b = k.tamanho();
     while (a < b) {
         const size_t m = a + (b - a) / 2;
-        if (k[m] < chave) a = m + 1; else b = m;
+        if (k[m] < chave)
+            a = m + 1;
+        else
+            b = m;
     }
     const size_t lo = a;
     b = k.tamanho();
     while (a < b) {
         const size_t m = a + (b - a) / 2;
-        if (prefixo ? ComecaCom(k[m], chave) : k[m] == chave) a = m + 1; else b = m;
+        if (prefixo ? ComecaCom(k[m], chave) : k[m] == chave)
+            a = m + 1;
+        else
+            b = m;
     }
     return {lo, a};
 }
@@ -197,7 +215,8 @@ std::vector<int32_t> IndiceVerbetes::Mascara(std::string_view padrao, bool tambe
         for (size_t i = a; i < b; ++i) {
             const uint32_t v = dados_.IdsInversos()[i];
             if ((v & esquema::kBitModerna) && !tambemModerna) continue;
-            if (inversa.Casa(dados_.Inversas()[i])) ids.push_back(static_cast<int32_t>(v & ~esquema::kBitModerna));
+            if (inversa.Casa(dados_.Inversas()[i]))
+                ids.push_back(static_cast<int32_t>(v & ~esquema::kBitModerna));
         }
     } else {
         auto [lo, hi] = FaixaPrefixo(m.PrefixoLiteral());

@@ -18,10 +18,10 @@ char32_t ByteCp1252(unsigned char b) {
 
 // Base letter of U+00C0..U+00FF in the viewer's traditional map ("-" where
 // Portuguese has no base letter).
-constexpr std::string_view kMapaAcentos =
-    "aaaaaa-ceeeeiiii--ooooo--uuuu---aaaaaa-ceeeeiiii--ooooo--uuuu---";
+constexpr std::string_view kMapaAcentos = "aaaaaa-ceeeeiiii--ooooo--uuuu---aaaaaa-ceeeeiiii--ooooo--uuuu---";
 
 bool EhSeparador(char32_t c) {
+    // clang-format off
     switch (c) {
         case U'-': case U' ': case U'\'': case U'(': case U')': case U'\\': case U'/':
         case U'\u00B0': case U'.': case U'?': case U'!': case U':': case U'*': case U'~':
@@ -30,24 +30,28 @@ bool EhSeparador(char32_t c) {
         default:
             return false;
     }
+    // clang-format on
 }
 
 // Full base-letter fold of Latin-1 and Latin Extended-A; empty when the
 // character is not a letter there.
 std::string_view BaseLatina(char32_t c) {
     static constexpr std::array<std::string_view, 64> latin1 = {
-        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
-        "d", "n", "o", "o", "o", "o", "o", "",  "o", "u", "u", "u", "u", "y", "th", "ss",
-        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
-        "d", "n", "o", "o", "o", "o", "o", "",  "o", "u", "u", "u", "u", "y", "th", "y"};
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+        "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "ss",
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+        "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y"};
     if (c >= 0xC0 && c <= 0xFF) return latin1[c - 0xC0];
     if (c < 0x100 || c > 0x17F) return {};
-    struct Faixa { char32_t ate; std::string_view base; };
-    static constexpr Faixa faixas[] = {
-        {0x105, "a"}, {0x10D, "c"}, {0x111, "d"}, {0x11B, "e"}, {0x123, "g"}, {0x127, "h"},
-        {0x131, "i"}, {0x133, "ij"}, {0x135, "j"}, {0x138, "k"}, {0x142, "l"}, {0x14B, "n"},
-        {0x151, "o"}, {0x153, "oe"}, {0x159, "r"}, {0x161, "s"}, {0x167, "t"}, {0x173, "u"},
-        {0x175, "w"}, {0x177, "y"}, {0x178, ""}, {0x17E, "z"}, {0x17F, "s"}};
+    struct Faixa {
+        char32_t ate;
+        std::string_view base;
+    };
+    static constexpr Faixa faixas[] = {{0x105, "a"}, {0x10D, "c"}, {0x111, "d"},  {0x11B, "e"},  {0x123, "g"},
+                                       {0x127, "h"}, {0x131, "i"}, {0x133, "ij"}, {0x135, "j"},  {0x138, "k"},
+                                       {0x142, "l"}, {0x14B, "n"}, {0x151, "o"},  {0x153, "oe"}, {0x159, "r"},
+                                       {0x161, "s"}, {0x167, "t"}, {0x173, "u"},  {0x175, "w"},  {0x177, "y"},
+                                       {0x178, ""},  {0x17E, "z"}, {0x17F, "s"}};
     for (const auto& f : faixas)
         if (c <= f.ate) return f.base;
     return {};
@@ -104,13 +108,18 @@ std::u32string DecodificaUtf8(std::string_view texto) {
         int extra = 0;
         char32_t c = 0;
         char32_t minimo = 0;
+        // clang-format off
         if ((b & 0xE0) == 0xC0) { extra = 1; c = b & 0x1F; minimo = 0x80; }
         else if ((b & 0xF0) == 0xE0) { extra = 2; c = b & 0x0F; minimo = 0x800; }
         else if ((b & 0xF8) == 0xF0) { extra = 3; c = b & 0x07; minimo = 0x10000; }
+        // clang-format on
         bool valido = extra > 0;
         if (valido) {
             for (int k = 1; k <= extra; ++k) {
-                if (i + k >= n || (p[i + k] & 0xC0) != 0x80) { valido = false; break; }
+                if (i + k >= n || (p[i + k] & 0xC0) != 0x80) {
+                    valido = false;
+                    break;
+                }
                 c = (c << 6) | (p[i + k] & 0x3F);
             }
         }
@@ -203,8 +212,8 @@ std::string ChaveOrtografica(std::string_view k) {
     for (size_t i = 0; i < a.size(); ++i) {
         char c = a[i];
         char prox = i + 1 < a.size() ? a[i + 1] : '\0';
-        bool dobrada = c == prox && c != 'r' && c != 's' && c >= 'b' && c <= 'z' && c != 'e' &&
-                       c != 'i' && c != 'o' && c != 'u';
+        bool dobrada = c == prox && c != 'r' && c != 's' && c >= 'b' && c <= 'z' && c != 'e' && c != 'i' &&
+                       c != 'o' && c != 'u';
         bool muda = (c == 'c' && prox == 't') || (c == 'p' && (prox == 't' || prox == 'c')) ||
                     (c == 'm' && prox == 'n');
         if (dobrada || muda) continue;

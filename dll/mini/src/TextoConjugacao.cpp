@@ -55,7 +55,8 @@ Conjugacao LeConjugacao(std::string_view verbo, std::string_view dados) {
     if (partes.size() < 2) return Invalida("sem o espaço rígido antes das formas");
     const auto formas = Divide(partes[1], ";");
     if (formas.size() != kFormasConjugacao)
-        return Invalida(std::to_string(formas.size()) + " formas em vez de " + std::to_string(kFormasConjugacao));
+        return Invalida(std::to_string(formas.size()) + " formas em vez de " +
+                        std::to_string(kFormasConjugacao));
 
     const std::string_view regra = partes[0];
     const std::size_t barra = regra.find('|');
@@ -76,7 +77,8 @@ Conjugacao LeConjugacao(std::string_view verbo, std::string_view dados) {
     if (variavel) {
         const std::size_t k = radical.rfind(letra);
         if (k == std::string_view::npos)
-            return Invalida("o radical \"" + std::string(radical) + "\" não tem \"" + std::string(letra) + "\"");
+            return Invalida("o radical \"" + std::string(radical) + "\" não tem \"" + std::string(letra) +
+                            "\"");
         antes = radical.substr(0, k);
         depois = radical.substr(k + letra.size());
     }
@@ -99,8 +101,10 @@ Conjugacao LeConjugacao(std::string_view verbo, std::string_view dados) {
                 if (dividida != variavel || (dividida && f.find('|', b + 1) != std::string_view::npos))
                     return Invalida("forma ilegível na posição " + std::to_string(i + 1) + ": \"" +
                                     std::string(f) + "\"");
-                forma.forma = variavel ? std::string(antes).append(f.substr(0, b)).append(depois).append(f.substr(b + 1))
-                                       : std::string(radical).append(f);
+                forma.forma =
+                    variavel
+                        ? std::string(antes).append(f.substr(0, b)).append(depois).append(f.substr(b + 1))
+                        : std::string(radical).append(f);
             }
             tempo.push_back(std::move(forma));
         }

@@ -7,7 +7,7 @@ namespace {
 
 struct Entrada {
     int id;
-    const char* texto;   // UTF-8
+    const char* texto; // UTF-8
 };
 
 // Sorted by number.
@@ -109,18 +109,19 @@ constexpr Entrada kTextos[] = {
           "terá acesso a leitura e escrita de notas. Deseja continuar?"},
     {371, "Não é possível alterar as configurações de apresentação do verbete porque o login de seu usuário "
           "não tem direito de gravar no diretório %1."},
-    {400, "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" bgcolor=\"#F6F6EE\" align='right' id=\"table1\" "
-          "style=\"visibility:hidden;\"><tr><td width=\"1\" height=\"1\"><img src=\"BordaSupEsquerda.gif\"></td><td  "
-          "width=\"60\" height=\"1\" background=\"LinhaSup.gif\"><img src=\"LinhaSup.gif\"></td><td width=\"1\" "
-          "height=\"1\"><img src=\"BordaSupDireita.gif\"></td></tr><tr><td width=\"8\" background=\"LinhaEsquerda.gif\">"
-          "</td><td id='ListaAlternativas'></td><td width=\"8\" background=\"LinhaDireita.gif\"></td></tr><tr><td "
-          "id='ListaEspaco' colspan=\"3\"><table width=\"100%\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\"><tr><td "
-          "width=\"8\" background=\"LinhaEsquerda.gif\"></td><td width=\"100%\"></td><td width=\"8\" "
-          "background=\"LinhaDireita.gif\"></td></tr></table></td></tr><tr><td width=\"8\" "
-          "background=\"LinhaEsquerda.gif\"></td><td id='ListaConjugacao'></td><td width=\"8\" "
-          "background=\"LinhaDireita.gif\"></td></tr><tr><td><img src=\"BordaInfEsquerda.gif\"></td><td width=\"8\" "
-          "height=\"1\" background=\"LinhaInf.gif\"><img src=\"LinhaInf.gif\"></td><td><img "
-          "src=\"BordaInfDireita.gif\"></td></tr></table>"},
+    {400,
+     "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" bgcolor=\"#F6F6EE\" align='right' id=\"table1\" "
+     "style=\"visibility:hidden;\"><tr><td width=\"1\" height=\"1\"><img src=\"BordaSupEsquerda.gif\"></td><td  "
+     "width=\"60\" height=\"1\" background=\"LinhaSup.gif\"><img src=\"LinhaSup.gif\"></td><td width=\"1\" "
+     "height=\"1\"><img src=\"BordaSupDireita.gif\"></td></tr><tr><td width=\"8\" background=\"LinhaEsquerda.gif\">"
+     "</td><td id='ListaAlternativas'></td><td width=\"8\" background=\"LinhaDireita.gif\"></td></tr><tr><td "
+     "id='ListaEspaco' colspan=\"3\"><table width=\"100%\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\"><tr><td "
+     "width=\"8\" background=\"LinhaEsquerda.gif\"></td><td width=\"100%\"></td><td width=\"8\" "
+     "background=\"LinhaDireita.gif\"></td></tr></table></td></tr><tr><td width=\"8\" "
+     "background=\"LinhaEsquerda.gif\"></td><td id='ListaConjugacao'></td><td width=\"8\" "
+     "background=\"LinhaDireita.gif\"></td></tr><tr><td><img src=\"BordaInfEsquerda.gif\"></td><td width=\"8\" "
+     "height=\"1\" background=\"LinhaInf.gif\"><img src=\"LinhaInf.gif\"></td><td><img "
+     "src=\"BordaInfDireita.gif\"></td></tr></table>"},
     {500, "Não foi possível inserir a anotação neste verbete. O diretório %1 não permite gravação. Verifique "
           "se a configuração de seu usuário tem direito de gravar neste diretório."},
     {501, "%linhaSimples<span id=\"T4\">Não é possível procurar no texto do verbete usando apenas uma letra.</s"
@@ -156,8 +157,8 @@ static_assert(std::is_sorted(std::begin(kTextos), std::end(kTextos),
 
 QString TabelaStrings::Texto(int id)
 {
-    const auto it = std::lower_bound(std::begin(kTextos), std::end(kTextos), id,
-                                     [](const Entrada& e, int n) { return e.id < n; });
+    const auto it =
+        std::lower_bound(std::begin(kTextos), std::end(kTextos), id, [](const Entrada& e, int n) { return e.id < n; });
     if (it == std::end(kTextos) || it->id != id)
         return {};
     return QString::fromUtf8(it->texto);

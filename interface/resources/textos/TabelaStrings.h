@@ -14,18 +14,18 @@ public:
     static constexpr int PrefixoFiltro = 116;
     static constexpr int PaginaBuscaVazia = 117;
     static constexpr int FiltrosSomados = 118;
-    static constexpr int NomesTempos = 120;   // the 13 tense names, comma-separated
+    static constexpr int NomesTempos = 120; // the 13 tense names, comma-separated
     static constexpr int ListaIncompleta = 124;
     static constexpr int Carregando = 128;
     static constexpr int ErroDados = 131;
     static constexpr int Licenca = 134;
-    static constexpr int NaoGravaCSS = 371;   // the style-sheet folder is read-only
+    static constexpr int NaoGravaCSS = 371; // the style-sheet folder is read-only
     // Result pages: 201..210 found, +50 not found; titles +100.
     static constexpr int PaginaEncontrados = 200;
     static constexpr int PaginaUmaLetra = 501;
     static constexpr int PaginaSoPalavrasComuns = 502;
-    static constexpr int CaixaLateral = 400;     // the entry's side box
-    static constexpr int SeparadorCaixa = 600;   // between its two lists
+    static constexpr int CaixaLateral = 400; // the entry's side box
+    static constexpr int SeparadorCaixa = 600; // between its two lists
     static constexpr int DicaPaginaInicial = 701;
     static constexpr int DicaVoltar = 702;
     static constexpr int DicaAvancar = 703;

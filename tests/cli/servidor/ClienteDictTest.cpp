@@ -54,9 +54,10 @@ TEST(ClienteDict, DebianClientAgainstOurServer) {
         const char* palavra;
         const char* achada;
     } matches[] = {
-        {"exact", "CASA", "casa"},      {"prefix", "desaf", "desafiar"}, {"suffix", "sinho", "barbosinho"},
-        {"substring", "asam", "casamento"}, {"re", "^cas.o$", "casão"},  {"word", "habitação", "casa"},
-        {"lev", "casa", "cama"},        {".", "fiz", "fazer"},
+        {"exact", "CASA", "casa"},         {"prefix", "desaf", "desafiar"},
+        {"suffix", "sinho", "barbosinho"}, {"substring", "asam", "casamento"},
+        {"re", "^cas.o$", "casão"},        {"word", "habitação", "casa"},
+        {"lev", "casa", "cama"},           {".", "fiz", "fazer"},
     };
     for (const auto& m : matches) {
         const auto s = Dict({"-m", "-s", m.estrategia, m.palavra});

@@ -10,10 +10,10 @@
 class ClienteTeste {
 public:
     struct Resposta {
-        std::vector<int> codigos;                 // every status line's code, in order
+        std::vector<int> codigos;                      // every status line's code, in order
         std::vector<std::vector<std::string>> textos;  // each text body, dots undone
-        std::string bruta;                        // the bytes as they came
-        std::string erro;                         // framing fault, or empty
+        std::string bruta;                             // the bytes as they came
+        std::string erro;                              // framing fault, or empty
         int final() const { return codigos.empty() ? -1 : codigos.back(); }
         bool TemLinha(std::string_view linha) const;
     };

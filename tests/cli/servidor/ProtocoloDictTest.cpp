@@ -60,8 +60,8 @@ TEST(ProtocoloDict, TextBodiesAreFramed) {
     r.Estado("150 1 definição encontrada");
     r.Texto("a\n.b\n..c\n.\nfim\r\n\n");
     r.Estado("250 ok");
-    EXPECT_EQ(Linhas(r.texto()),
-              (std::vector<std::string>{"150 1 definição encontrada", "a", "..b", "...c", "..", "fim", ".", "250 ok"}));
+    EXPECT_EQ(Linhas(r.texto()), (std::vector<std::string>{"150 1 definição encontrada", "a", "..b", "...c",
+                                                           "..", "fim", ".", "250 ok"}));
 
     RespostaDict vazio;
     vazio.Texto("");
@@ -69,8 +69,9 @@ TEST(ProtocoloDict, TextBodiesAreFramed) {
 
     RespostaDict mime(true);
     mime.Texto("x");
-    EXPECT_EQ(Linhas(mime.texto()), (std::vector<std::string>{"Content-type: text/plain; charset=utf-8",
-                                                              "Content-transfer-encoding: 8bit", "", "x", "."}));
+    EXPECT_EQ(Linhas(mime.texto()),
+              (std::vector<std::string>{"Content-type: text/plain; charset=utf-8",
+                                        "Content-transfer-encoding: 8bit", "", "x", "."}));
 
     EXPECT_EQ(RespostaDict::Aspas("a\"b\\c"), "\"a\\\"b\\\\c\"");
     EXPECT_EQ(RespostaDict::Aspas("a\r\nb"), "\"a  b\"");

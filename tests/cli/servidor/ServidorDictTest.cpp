@@ -26,7 +26,8 @@ int Final(int porta, const std::string& comando) { return ClienteTeste(porta).Pe
 size_t EnviaSemEsperar(int fd, const std::string& bytes) {
     size_t enviados = 0;
     while (enviados < bytes.size()) {
-        const ssize_t n = send(fd, bytes.data() + enviados, bytes.size() - enviados, MSG_DONTWAIT | MSG_NOSIGNAL);
+        const ssize_t n =
+            send(fd, bytes.data() + enviados, bytes.size() - enviados, MSG_DONTWAIT | MSG_NOSIGNAL);
         if (n <= 0) break;
         enviados += static_cast<size_t>(n);
     }
@@ -59,7 +60,8 @@ TEST(ServidorDict, FloodOfCommandsIsAnsweredInOrder) {
     // neither side waits on the other.
     const int n = 3000;
     std::string rajada;
-    for (int i = 0; i < n; ++i) rajada += i % 3 == 2 ? "MATCH minilexaria exact xyzwq\r\n" : "DEFINE minilexaria casa\r\n";
+    for (int i = 0; i < n; ++i)
+        rajada += i % 3 == 2 ? "MATCH minilexaria exact xyzwq\r\n" : "DEFINE minilexaria casa\r\n";
     std::thread escritor([&] { c.EnviaBytes(rajada); });
     // Meanwhile another client is served.
     EXPECT_EQ(Final(porta, "DEFINE minilexaria efeito"), 250);
@@ -227,7 +229,8 @@ TEST(ServidorDict, CommandLineRefusesBadOptions) {
              {"--banco", "/nao/existe.db", "servidor", "--porta", "0"},
          }) {
         std::ostringstream saida, erros;
-        EXPECT_EQ(ComandoLexaria().Executa(args, saida, erros, MINI_TEST_DB), ComandoLexaria::kErro) << args[1];
+        EXPECT_EQ(ComandoLexaria().Executa(args, saida, erros, MINI_TEST_DB), ComandoLexaria::kErro)
+            << args[1];
         EXPECT_FALSE(erros.str().empty());
     }
 }

@@ -2,8 +2,9 @@
 // window is ready, then handed over the local socket as a second start does;
 // and the stop signals turned into a close request.
 #include "AberturaPalavra.h"
-#include "ArmazemMemoria.h"
+
 #include "AreaConsulta.h"
+#include "ArmazemMemoria.h"
 #include "CanalInstancia.h"
 #include "MotorMini.h"
 #include "SinaisTermino.h"
@@ -19,8 +20,9 @@
 TEST(AberturaPalavra, PalavraDaLinhaDeComando)
 {
     EXPECT_EQ(AberturaPalavra::DaLinhaDeComando({QStringLiteral("casa")}), u"casa");
-    EXPECT_EQ(AberturaPalavra::DaLinhaDeComando({QStringLiteral("pé"), QStringLiteral(" de "), QStringLiteral("moleque")}),
-              u"pé de moleque");
+    EXPECT_EQ(
+        AberturaPalavra::DaLinhaDeComando({QStringLiteral("pé"), QStringLiteral(" de "), QStringLiteral("moleque")}),
+        u"pé de moleque");
     EXPECT_EQ(AberturaPalavra::DaLinhaDeComando({QStringLiteral("MODODEBUG")}), QString());
     EXPECT_EQ(AberturaPalavra::DaLinhaDeComando({}), QString());
 }

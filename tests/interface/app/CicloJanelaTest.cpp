@@ -1,6 +1,7 @@
 // The start-up, first-activation and close sequences: their order, the
 // values read from the settings, and the ways out.
 #include "CicloJanela.h"
+
 #include "JanelaRegistro.h"
 
 #include <gtest/gtest.h>
@@ -11,23 +12,32 @@ using Escopo = ArmazemConfig::Escopo;
 
 QStringList Carga(const QString& dirNotas, const QString& dica = {})
 {
-    QStringList p{"OutraInstancia", "Fundo", "AbreMotor", "CriaListas", "Config", "Empresa:Editora Exemplo",
-                  "PosicionaListas", "InicializaListas"};
+    QStringList p{"OutraInstancia",          "Fundo",           "AbreMotor",       "CriaListas", "Config",
+                  "Empresa:Editora Exemplo", "PosicionaListas", "InicializaListas"};
     if (dica.isEmpty())
         p << "InstalaFiltro";
-    p << "Componentes" << "Notas:" + dirNotas << "Pesquisa:Nenhuma pesquisa foi realizada." << "Tip:6"
+    p << "Componentes"
+      << "Notas:" + dirNotas << "Pesquisa:Nenhuma pesquisa foi realizada."
+      << "Tip:6"
       << "Cores:65535/0";
     for (int n = 0; n < 4; ++n)
         p << "Busca:=0";
-    p << "Fonte:0" << "Modelo:0" << "Dica:btCasa=Página Inicial" << "Dica:btAnterior=Voltar"
-      << "Dica:btProximo=Avançar" << "Dica:btVisual1=Modo Completo" << "Dica:btVisual2=Modo Reduzido"
-      << "Dica:btVisual3=Modo Dicionário" << "Dica:imgPrinter=Imprimir" << "Dica:imgNota=Inserir Nota"
+    p << "Fonte:0"
+      << "Modelo:0"
+      << "Dica:btCasa=Página Inicial"
+      << "Dica:btAnterior=Voltar"
+      << "Dica:btProximo=Avançar"
+      << "Dica:btVisual1=Modo Completo"
+      << "Dica:btVisual2=Modo Reduzido"
+      << "Dica:btVisual3=Modo Dicionário"
+      << "Dica:imgPrinter=Imprimir"
+      << "Dica:imgNota=Inserir Nota"
       << "Posiciona";
     return p;
 }
 
-const QStringList kAtivacao{"Repinta",  "Pagina:/opt/mini/h.htm", "OcultaBotoes", "Lista:1",
-                            "Letra:A",  "ListaLetra:a",           "Desmarca",     "LeNotas"};
+const QStringList kAtivacao{"Repinta", "Pagina:/opt/mini/h.htm", "OcultaBotoes", "Lista:1",
+                            "Letra:A", "ListaLetra:a",           "Desmarca",     "LeNotas"};
 
 } // namespace
 
@@ -47,8 +57,8 @@ TEST(CicloJanela, ValoresGuardados)
 {
     JanelaRegistro j;
     const std::pair<const char*, const char*> valores[] = {
-        {"TempoTip", "9"},  {"Marca cor fundo", "255"}, {"Marca cor texto", "16777215"},
-        {"HistTit1", "casa"}, {"HistID1", "25899"},     {"HistTit4", "ação"},
+        {"TempoTip", "9"},    {"Marca cor fundo", "255"}, {"Marca cor texto", "16777215"},
+        {"HistTit1", "casa"}, {"HistID1", "25899"},       {"HistTit4", "ação"},
         {"Fonte lista", "1"}, {"FormaApresentacao", "2"}, {"DirNotas", "/home/u/notas"},
         {"Instalacao", "1"},
     };
@@ -56,8 +66,8 @@ TEST(CicloJanela, ValoresGuardados)
         j.armazem.Define(Escopo::Usuario, QString::fromUtf8(nome), QString::fromUtf8(valor));
     CicloJanela ciclo(j);
     ciclo.Carrega({});
-    for (const char* passo : {"Tip:9", "Cores:255/16777215", "Busca:casa=25899", "Busca:=0", "Busca:ação=0",
-                              "Fonte:1", "Modelo:2", "Notas:/home/u/notas"})
+    for (const char* passo : {"Tip:9", "Cores:255/16777215", "Busca:casa=25899", "Busca:=0", "Busca:ação=0", "Fonte:1",
+                              "Modelo:2", "Notas:/home/u/notas"})
         EXPECT_TRUE(j.passos.contains(QString::fromUtf8(passo))) << passo;
 }
 

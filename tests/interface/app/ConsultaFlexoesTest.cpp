@@ -2,13 +2,12 @@
 // once against the real one.
 #include "ConsultaFlexoes.h"
 
-#include <gtest/gtest.h>
-
-#include <QFile>
-
 #include "ImprimeQString.h"
 #include "MotorConsultaFalso.h"
 #include "MotorMini.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -17,28 +16,37 @@ namespace {
 const QString kNbsp(QChar(0x00A0));
 
 // A first-conjugation text whose 72 forms all take the ending "o".
-QString TextoTodasEmO() {
+QString TextoTodasEmO()
+{
     QStringList formas;
-    for (int k = 0; k < 72; ++k) formas << u"o"_s;
+    for (int k = 0; k < 72; ++k)
+        formas << u"o"_s;
     return u"ar"_s + kNbsp + formas.join(u';');
 }
 
-}  // namespace
+} // namespace
 
-TEST(ConjugacaoDoVerbete, QualVerboSeConjuga) {
+TEST(ConjugacaoDoVerbete, QualVerboSeConjuga)
+{
     const struct {
         const char* caso;
         QString bruto;
-        QString proprio;   // the headword's own conjugation text
+        QString proprio; // the headword's own conjugation text
         QStringList pedidas;
-        QString forma;     // a form the box must show, or empty for no box
+        QString forma; // a form the box must show, or empty for no box
     } casos[] = {
         {"verbo comum", u"lavar"_s, TextoTodasEmO(), {u"lavar"_s}, u"lavo"_s},
         {"pronominal sem texto próprio", u"lavar-se"_s, u""_s, {u"lavar-se"_s, u"lavar"_s}, u"lavo"_s},
-        {"pronominal com texto em branco", u"lavar-se"_s, u"  "_s + kNbsp + u" "_s,
-         {u"lavar-se"_s, u"lavar"_s}, u"lavo"_s},
-        {"pronominal com texto próprio", u"lavar-se"_s, u"ar-se"_s + kNbsp + TextoTodasEmO().mid(3),
-         {u"lavar-se"_s}, u"lavo"_s},
+        {"pronominal com texto em branco",
+         u"lavar-se"_s,
+         u"  "_s + kNbsp + u" "_s,
+         {u"lavar-se"_s, u"lavar"_s},
+         u"lavo"_s},
+        {"pronominal com texto próprio",
+         u"lavar-se"_s,
+         u"ar-se"_s + kNbsp + TextoTodasEmO().mid(3),
+         {u"lavar-se"_s},
+         u"lavo"_s},
         {"hífen sem r antes", u"bem-lavar"_s, u""_s, {u"bem-lavar"_s}, u""_s},
         {"só o primeiro hífen conta", u"lavo-lavar-se"_s, u""_s, {u"lavo-lavar-se"_s}, u""_s},
     };
@@ -46,7 +54,8 @@ TEST(ConjugacaoDoVerbete, QualVerboSeConjuga) {
         MotorConsultaFalso motor;
         motor.verbos = {7};
         motor.conjugacoes = {{u"lavar"_s, TextoTodasEmO()}};
-        if (!c.proprio.isEmpty()) motor.conjugacoes.insert(c.bruto, c.proprio);
+        if (!c.proprio.isEmpty())
+            motor.conjugacoes.insert(c.bruto, c.proprio);
         const QString html = ConjugacaoDoVerbete(motor, 7, c.bruto);
         EXPECT_EQ(motor.conjugacoesPedidas, c.pedidas) << c.caso;
         if (c.forma.isEmpty())
@@ -62,7 +71,8 @@ TEST(ConjugacaoDoVerbete, QualVerboSeConjuga) {
     EXPECT_TRUE(motor.conjugacoesPedidas.isEmpty());
 }
 
-TEST(ExpandeFlexoes, PalavrasSeguidasDasSuasFormas) {
+TEST(ExpandeFlexoes, PalavrasSeguidasDasSuasFormas)
+{
     const struct {
         const char* caso;
         QString texto;
@@ -93,7 +103,8 @@ TEST(ExpandeFlexoes, PalavrasSeguidasDasSuasFormas) {
 }
 
 // A pronominal headword of the dictionary shows its verb's table.
-TEST(ConjugacaoDoVerbete, PronominalNoDicionario) {
+TEST(ConjugacaoDoVerbete, PronominalNoDicionario)
+{
     ASSERT_TRUE(QFile::exists(QString::fromUtf8(MINI_TEST_DB))) << "no database at " << MINI_TEST_DB;
     MotorMini motor{QString::fromUtf8(MINI_TEST_DB)};
     ASSERT_TRUE(motor.AbreDados());

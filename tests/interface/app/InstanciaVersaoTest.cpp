@@ -18,7 +18,7 @@ TEST(InstanciaUnica, UmaCopiaPorVez)
     {
         InstanciaUnica primeira(caminho);
         EXPECT_TRUE(primeira.Adquire());
-        EXPECT_FALSE(primeira.OutraAtiva());   // holding it is not "another"
+        EXPECT_FALSE(primeira.OutraAtiva()); // holding it is not "another"
         InstanciaUnica segunda(caminho);
         EXPECT_FALSE(segunda.Adquire());
         EXPECT_TRUE(segunda.OutraAtiva());
@@ -49,7 +49,7 @@ TEST(InstanciaUnica, TravaSemDonoVivoETomada)
     ASSERT_GE(filho, 0);
     if (filho == 0) {
         InstanciaUnica morta(caminho);
-        _exit(morta.Adquire() ? 0 : 1);   // no destructor: the file stays
+        _exit(morta.Adquire() ? 0 : 1); // no destructor: the file stays
     }
     int estado = 0;
     ASSERT_EQ(waitpid(filho, &estado, 0), filho);
@@ -60,7 +60,7 @@ TEST(InstanciaUnica, TravaSemDonoVivoETomada)
         EXPECT_TRUE(depois.Adquire());
         EXPECT_TRUE(depois.Ativa());
     }
-    EXPECT_FALSE(QFileInfo::exists(caminho));   // released: the file goes too
+    EXPECT_FALSE(QFileInfo::exists(caminho)); // released: the file goes too
 
     // Empty, garbage, the number of a live process that holds nothing.
     for (const QByteArray& dados : {QByteArray(), QByteArray("\x01\xffnão é um número"), QByteArray("1\n")}) {

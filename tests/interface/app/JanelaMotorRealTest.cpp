@@ -1,12 +1,12 @@
 // The main window over the real engine and database, without the web view:
 // the first activation loads the letter "a" in full, in the engine's order,
 // and the letter chooser loads another letter.
+#include "ArmazemMemoria.h"
+#include "BotaoImagem.h"
 #include "CEscolheLetra.h"
 #include "CList.h"
-#include "ArmazemMemoria.h"
 #include "MotorMini.h"
 #include "PeleJanela.h"
-#include "BotaoImagem.h"
 #include "SuperficieWidget.h"
 #include "frmMain.h"
 #include "mini/ListaResultados.h"

@@ -22,15 +22,27 @@ public:
 
     void Anota(const QString& passo) { passos << passo; }
 
-    bool OutraInstanciaAtiva() override { Anota("OutraInstancia"); return outraInstancia; }
+    bool OutraInstanciaAtiva() override
+    {
+        Anota("OutraInstancia");
+        return outraInstancia;
+    }
     QString PastaPrograma() const override { return QStringLiteral("/opt/mini"); }
     CConfig& Config() override { return config; }
     void AplicaFundoETitulo() override { Anota("Fundo"); }
-    bool AbreMotor() override { Anota("AbreMotor"); return dadosLegiveis; }
+    bool AbreMotor() override
+    {
+        Anota("AbreMotor");
+        return dadosLegiveis;
+    }
     QString InformacoesMotor() override { return informacoes; }
     void MostraErroFatal(const QString& t, const QString& titulo) override { Anota("Erro:" + titulo + ":" + t); }
     void CriaListas() override { Anota("CriaListas"); }
-    void InicializaConfig() override { Anota("Config"); config.Inicializar(&geometria); }
+    void InicializaConfig() override
+    {
+        Anota("Config");
+        config.Inicializar(&geometria);
+    }
     void DefineNomeEmpresa(const QString& nome) override { Anota("Empresa:" + nome); }
     void PosicionaListasIniciais() override { Anota("PosicionaListas"); }
     void InicializaListas() override { Anota("InicializaListas"); }
@@ -41,7 +53,10 @@ public:
     void PreparaPesquisa(const QString& d) override { Anota("Pesquisa:" + d); }
     void DefineTempoTip(int t) override { Anota("Tip:" + QString::number(t)); }
     void DefineCoresMarca(quint32 f, quint32 t) override { Anota(QStringLiteral("Cores:%1/%2").arg(f).arg(t)); }
-    void AdicionaBuscaAnterior(const QString& t, qint32 id) override { Anota(QStringLiteral("Busca:%1=%2").arg(t).arg(id)); }
+    void AdicionaBuscaAnterior(const QString& t, qint32 id) override
+    {
+        Anota(QStringLiteral("Busca:%1=%2").arg(t).arg(id));
+    }
     void AlteraFonteListas(qint16 f) override { Anota("Fonte:" + QString::number(f)); }
     void AlteraModelo(qint16 m) override { Anota("Modelo:" + QString::number(m)); }
     void DefineDica(const QString& c, const QString& t) override { Anota("Dica:" + c + "=" + t); }

@@ -13,15 +13,17 @@ class MotorConsultaFalso : public MotorDicionario {
 public:
     QSet<qint32> verbos;
     QHash<QString, QString> conjugacoes;
-    QHash<QString, QString> flexoes;   // a word absent here has none (-1)
+    QHash<QString, QString> flexoes; // a word absent here has none (-1)
     QStringList conjugacoesPedidas, flexoesPedidas;
 
     bool EhVerbo(qint32& id) override { return verbos.contains(id); }
-    QString ObtemConjugacao(QString& verbo) override {
+    QString ObtemConjugacao(QString& verbo) override
+    {
         conjugacoesPedidas << verbo;
         return conjugacoes.value(verbo);
     }
-    qint32 ObtemFlexoes(const QString& palavra, QString& formas) override {
+    qint32 ObtemFlexoes(const QString& palavra, QString& formas) override
+    {
         flexoesPedidas << palavra;
         const auto it = flexoes.constFind(palavra);
         if (it == flexoes.constEnd())
@@ -38,9 +40,9 @@ public:
     QString ObtemAbreviatura(QString&) override { return {}; }
     qint32 PesquisaPalavra(const QString&, qint32, QString&) override { return 0; }
     qint32 PesquisaMascara(const QString&, QString&, qint32) override { return 0; }
-    void PesquisaReversa(QString&, QString&, qint32, qint32, qint32&) override {}
+    void PesquisaReversa(QString&, QString&, qint32, qint32, qint32&) override { }
     qint32 ObtemTotalResultados() override { return 0; }
     qint32 ObtemResultados(qint16, qint32&, QString&) override { return -1; }
-    void DefineFiltro(qint16, qint16) override {}
-    void LimiteResultados(qint16) override {}
+    void DefineFiltro(qint16, qint16) override { }
+    void LimiteResultados(qint16) override { }
 };

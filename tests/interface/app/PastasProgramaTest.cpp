@@ -1,6 +1,7 @@
 // Where a run reads its files and where it writes: a folder run as it is,
 // an installed prefix, and a folder with no database at all.
 #include "PastasPrograma.h"
+
 #include "mini/PastaInstalacao.h"
 
 #include <QDir>
@@ -35,8 +36,8 @@ TEST(PastasPrograma, PastaDoProgramaOuPrefixo)
 
     // Installed: the prefix's data folder is read, the user's is written.
     const QString prefixo = raiz.filePath(QStringLiteral("prefixo"));
-    const QString dados = QDir::cleanPath(prefixo + QStringLiteral("/bin/") +
-                                          QString::fromLatin1(mini::PastaDadosRelativa()));
+    const QString dados =
+        QDir::cleanPath(prefixo + QStringLiteral("/bin/") + QString::fromLatin1(mini::PastaDadosRelativa()));
     EXPECT_TRUE(dados.startsWith(prefixo + u'/'));
     CriaBanco(dados);
     QDir().mkpath(prefixo + QStringLiteral("/bin"));

@@ -1,8 +1,9 @@
 // The entry view's page protocol against a page that is only a map: what
 // goes into the template and when, the side box, the result pages, links,
 // the view modes, printing and highlighting.
-#include "ArquivosPrograma.h"
 #include "CBrowser.h"
+
+#include "ArquivosPrograma.h"
 #include "DocumentoFalso.h"
 #include "LinkPagina.h"
 #include "TabelaStrings.h"
@@ -185,7 +186,7 @@ TEST_F(Pagina, RealceSoNoVerbeteComBuscaEComAsCoresDaConfiguracao)
     browser.MostraVerbete(QStringLiteral("a"));
     Completa();
     EXPECT_TRUE(doc.marcas.isEmpty());
-    browser.DefineCorPalavraEncontrada(0x00FF8000, 0x000000FF);   // BGR: blue-ish; red
+    browser.DefineCorPalavraEncontrada(0x00FF8000, 0x000000FF); // BGR: blue-ish; red
     browser.PalavraBusca(QStringLiteral("pedra  água"), QString(), QString());
     browser.MostraVerbete(QStringLiteral("b"));
     ASSERT_EQ(doc.marcas.size(), 1);

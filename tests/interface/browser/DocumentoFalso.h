@@ -12,7 +12,7 @@ public:
     QStringList navegacoes;
     QMap<QString, QString> html;
     QMap<QString, bool> visivel;
-    QStringList marcas;   // "words|beginning|end|background|text" per call
+    QStringList marcas; // "words|beginning|end|background|text" per call
     int impressoes = 0;
     QString areaAoImprimir;
     bool caixaVisivelAoImprimir = false;

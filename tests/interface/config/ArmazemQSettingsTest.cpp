@@ -1,6 +1,7 @@
 // The QSettings store on two INI files: names kept intact, scopes kept
 // apart, the per-user file created on the first write.
 #include "ArmazemQSettings.h"
+
 #include "CConfig.h"
 
 #include <QDir>
@@ -22,11 +23,11 @@ TEST(ArmazemQSettings, NomesDificeisIntactos)
     const QString maquina = pasta.filePath("m/MiniLexaria.conf");
     ArmazemQSettings armazem(usuario, maquina);
     EXPECT_FALSE(armazem.ChaveExiste(Escopo::Usuario));
-    EXPECT_FALSE(armazem.Grava("x", "1"));   // no key yet
+    EXPECT_FALSE(armazem.Grava("x", "1")); // no key yet
     ASSERT_TRUE(armazem.CriaChave());
 
-    const QStringList nomes = {QString::fromUtf8("Classe gramatical/Regência - Cor "), "Achega - Cor ",
-                               "Achega - Cor", "100%2F", QString::fromUtf8("Título da locução - Tipo Fonte Padrão")};
+    const QStringList nomes = {QString::fromUtf8("Classe gramatical/Regência - Cor "), "Achega - Cor ", "Achega - Cor",
+                               "100%2F", QString::fromUtf8("Título da locução - Tipo Fonte Padrão")};
     for (int i = 0; i < nomes.size(); ++i)
         EXPECT_TRUE(armazem.Grava(nomes[i], QString::number(i)));
     EXPECT_TRUE(armazem.Grava("HistTit1", QString(QChar(0))));
@@ -55,7 +56,7 @@ TEST(ArmazemQSettings, EscoposSeparados)
 
     ArmazemQSettings armazem(usuario, maquina);
     CConfig config(armazem);
-    EXPECT_EQ(config.LeReg(QString::fromUtf8("Título - Cor Padrao"), "336699"), "336699");   // first run
+    EXPECT_EQ(config.LeReg(QString::fromUtf8("Título - Cor Padrao"), "336699"), "336699"); // first run
     EXPECT_EQ(config.LeRegLM("DirInstalado", ""), "/opt/a, b");
     config.GravaReg("HistTit1", "");
     EXPECT_TRUE(QFile::exists(usuario));
@@ -101,4 +102,3 @@ TEST(ArmazemQSettings, FifoNoLugarDoArquivo)
     EXPECT_EQ(config.LeRegCU("TempoTip", "6"), "6");
     EXPECT_FALSE(QFileInfo(usuario).isFile());
 }
-

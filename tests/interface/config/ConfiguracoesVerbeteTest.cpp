@@ -9,10 +9,7 @@
 using Escopo = ArmazemConfig::Escopo;
 
 namespace {
-const ElementoVerbete& Elemento(int i)
-{
-    return Configuracao().ElementosVerbete[size_t(i)];
-}
+const ElementoVerbete& Elemento(int i) { return Configuracao().ElementosVerbete[size_t(i)]; }
 } // namespace
 
 TEST(ConfiguracoesVerbete, Leitura)
@@ -31,7 +28,7 @@ TEST(ConfiguracoesVerbete, Leitura)
     a.Define(u, "Achega - Tipo Fonte", "9");
     a.Define(u, "Marca cor fundo", "99999999999");
     CConfig config(a);
-    Configuracao().ElementosVerbete[3].Cor = "ABCDEF";   // rebuilt at start
+    Configuracao().ElementosVerbete[3].Cor = "ABCDEF"; // rebuilt at start
     config.Inicializar(nullptr);
 
     EXPECT_EQ(Elemento(1).Cor, "00FF00");

@@ -1,7 +1,8 @@
 // The Qt window adapter: twips from the widget's logical resolution.
+#include "JanelaConfigQt.h"
+
 #include "ArmazemMemoria.h"
 #include "CConfig.h"
-#include "JanelaConfigQt.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

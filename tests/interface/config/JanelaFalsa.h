@@ -9,7 +9,7 @@ class JanelaFalsa : public JanelaConfig {
 public:
     Retangulo geometria{1500, 1200, 12000, 9000};
     Tela tela{1024, 768, 15.0, 15.0};
-    BarraTarefas barra;            // state 0: no bar
+    BarraTarefas barra; // state 0: no bar
     bool minimizada = false;
     bool alcaVisivel = true;
     QString figuraMaximizar;

@@ -14,9 +14,9 @@ TEST(LeituraGravacao, PrimeiraExecucao)
     CConfig config(armazem);
     // No per-user key: the declared defaults, machine-wide values unseen.
     const std::pair<const char*, const char*> padroes[] = {
-        {"JanelaMax", "1"}, {"SomarFiltros", "0"}, {"ModoBusca", "0"}, {"TempoTip", "6"},
-        {"Marca cor fundo", "65535"}, {"Marca cor texto", "0"}, {"Fonte verbete", "1"},
-        {"Fonte lista", "0"}, {"FormaApresentacao", "0"}, {"HistTit4", ""}, {"HistID1", "0"}};
+        {"JanelaMax", "1"},           {"SomarFiltros", "0"},    {"ModoBusca", "0"},     {"TempoTip", "6"},
+        {"Marca cor fundo", "65535"}, {"Marca cor texto", "0"}, {"Fonte verbete", "1"}, {"Fonte lista", "0"},
+        {"FormaApresentacao", "0"},   {"HistTit4", ""},         {"HistID1", "0"}};
     int vistos = 0;
     for (const ValorConfig& v : ValoresConfig::Todos()) {
         for (auto [nome, padrao] : padroes) {

@@ -9,7 +9,7 @@ TEST(NumeroConfig, InteirosECores)
 {
     EXPECT_EQ(Inteiro(" 12 ", 0, 100), 12);
     EXPECT_EQ(Inteiro("-10", -100, 100), -10);
-    EXPECT_EQ(Inteiro("2.5", 0, 9), 2);   // halves to even
+    EXPECT_EQ(Inteiro("2.5", 0, 9), 2); // halves to even
     EXPECT_EQ(Inteiro("3.5", 0, 9), 4);
     for (const char* ruim : {"", "abc", "12abc", "1e3", "0x10", "1,5", "nan", "inf", "."})
         EXPECT_FALSE(Inteiro(ruim, -1000, 1000).has_value()) << ruim;

@@ -52,8 +52,10 @@ TEST(SituacaoJanela, RetanguloRejeitado)
     EXPECT_EQ(c.janela.geometria, kSeguro);
 
     // Above, past the right (16000 > 15360) or bottom edge, huge, no width.
-    for (QStringList r : {QStringList{"0", "-1", "9000", "6000"}, {"7000", "0", "9000", "6000"},
-                          {"0", "6000", "9000", "6000"}, {"0", "0", "2000000000", "6000"},
+    for (QStringList r : {QStringList{"0", "-1", "9000", "6000"},
+                          {"7000", "0", "9000", "6000"},
+                          {"0", "6000", "9000", "6000"},
+                          {"0", "0", "2000000000", "6000"},
                           {"1000", "1000", "0", "6000"}}) {
         Cenario d(r, "0");
         EXPECT_EQ(Configuracao().RetanguloNormal, kSeguro) << r.join(',').toStdString();
@@ -140,8 +142,8 @@ TEST(SituacaoJanela, GravaSituacao)
 TEST(SituacaoJanela, MaximizarRestaurarMinimizar)
 {
     Cenario c({}, "0");
-    c.janela.geometria = {3000, 2000, 9000, 7000};   // moved by the user
-    c.janela.barra = {2, true, -2, -2, 62, 770};      // docked at the left
+    c.janela.geometria = {3000, 2000, 9000, 7000}; // moved by the user
+    c.janela.barra = {2, true, -2, -2, 62, 770}; // docked at the left
     c.config.MaximizarJanela();
     EXPECT_EQ(c.janela.geometria, (Retangulo{930, 0, 14430, 11520}));
     // While maximized, positions are not remembered.

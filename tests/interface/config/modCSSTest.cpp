@@ -129,7 +129,8 @@ TEST(modCSS, PaginaExemploLevaAFolhaDoModoCompleto)
     modCSS css(pasta.dir.path(), modelo, aviso);
     ASSERT_TRUE(css.InicializaCSS());
     const QString folha = QStringLiteral("x{display:}y{display:}");
-    EXPECT_EQ(css.PaginaExemplo(), QStringLiteral("<style>") + folha + QStringLiteral("</style>|") + folha + QStringLiteral("|<estilo>"));
+    EXPECT_EQ(css.PaginaExemplo(),
+              QStringLiteral("<style>") + folha + QStringLiteral("</style>|") + folha + QStringLiteral("|<estilo>"));
     EXPECT_EQ(css.AplicaEstiloExemplo(QStringLiteral("Z")), u"<style>Z</style>|Z|<estilo>");
 }
 
@@ -177,7 +178,7 @@ TEST(modCSS, FalhaAoGravarParaNaHoraEAvisaComAPasta)
 {
     Pasta pasta(QStringLiteral("[<mostra>]"));
     QDir raiz(pasta.dir.path());
-    ASSERT_TRUE(raiz.mkpath(QStringLiteral("css/estilo2.css")));   // a folder where the second sheet goes
+    ASSERT_TRUE(raiz.mkpath(QStringLiteral("css/estilo2.css"))); // a folder where the second sheet goes
     modCSS::GravaArquivoTexto(pasta.Css(QStringLiteral("estilo3.css")), QStringLiteral("antigo"));
     AvisoFalso aviso;
     const ModeloConfig modelo;
@@ -191,7 +192,8 @@ TEST(modCSS, FalhaAoGravarParaNaHoraEAvisaComAPasta)
     const QString pastaCss = QDir::toNativeSeparators(raiz.filePath(QStringLiteral("css")));
     EXPECT_EQ(aviso.mensagens[0],
               QStringLiteral("Não é possível alterar as configurações de apresentação do verbete porque o login de seu "
-                             "usuário não tem direito de gravar no diretório ") + pastaCss + u'.');
+                             "usuário não tem direito de gravar no diretório ") +
+                  pastaCss + u'.');
 }
 
 TEST(modCSS, PodeGravarCSSCriaAFolhaOuAvisaComABarraFinal)
@@ -205,7 +207,8 @@ TEST(modCSS, PodeGravarCSSCriaAFolhaOuAvisaComABarraFinal)
     EXPECT_FALSE(css.PodeGravarCSS());
     ASSERT_EQ(aviso.mensagens.size(), 1);
     const QString comBarra = QDir::toNativeSeparators(QDir(pasta.dir.path()).filePath(QStringLiteral("css")) + u'/');
-    EXPECT_TRUE(aviso.mensagens[0].endsWith(QStringLiteral("no diretório ") + comBarra + u'.')) << aviso.mensagens[0].toStdString();
+    EXPECT_TRUE(aviso.mensagens[0].endsWith(QStringLiteral("no diretório ") + comBarra + u'.'))
+        << aviso.mensagens[0].toStdString();
 
     ASSERT_TRUE(QDir(pasta.dir.path()).mkdir(QStringLiteral("css")));
     modCSS::GravaArquivoTexto(pasta.Css(QStringLiteral("estilo1.css")), QStringLiteral("mantido"));

@@ -2,17 +2,16 @@
 // text must reach the engine and come back with its accents and homonym marks.
 #include "MotorMini.h"
 
-#include <gtest/gtest.h>
-
-#include <QFile>
-#include <QStringList>
-#include <string>
-
 #include "ImprimeQString.h"
 #include "TabelaChaves.h"
 #include "UtilTexto.h"
 #include "mini/DLLMiniLexariaDB.h"
 #include "mini/ListaResultados.h"
+
+#include <QFile>
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -20,7 +19,8 @@ namespace {
 
 const QChar kNbsp(0x00A0);
 
-QString DeUtf8(const std::string& texto) {
+QString DeUtf8(const std::string& texto)
+{
     return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
 }
 
@@ -30,7 +30,8 @@ struct Par {
     qint32 id;
 };
 
-QList<Par> Pares(const QString& lista) {
+QList<Par> Pares(const QString& lista)
+{
     const mini::ListaResultados lida = mini::LeResultados(lista.toStdString());
     EXPECT_TRUE(lida.Valida()) << lida.erro;
     QList<Par> pares;
@@ -41,13 +42,15 @@ QList<Par> Pares(const QString& lista) {
 
 class MotorMiniTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(QFile::exists(QString::fromUtf8(MINI_TEST_DB)))
             << "no database at " << MINI_TEST_DB << ": build it first";
         ASSERT_TRUE(motor.AbreDados());
     }
 
-    qint32 Localiza(const QString& palavra) {
+    qint32 Localiza(const QString& palavra)
+    {
         const qint32 id = motor.LocalizaPalavra(palavra);
         EXPECT_GE(id, 0) << palavra.toStdString();
         return id;
@@ -56,15 +59,17 @@ protected:
     MotorMini motor{QString::fromUtf8(MINI_TEST_DB)};
 };
 
-}  // namespace
+} // namespace
 
-TEST(MotorMiniSemBanco, NaoAbreEResponde) {
+TEST(MotorMiniSemBanco, NaoAbreEResponde)
+{
     MotorMini motor(u"/nao/existe/minilexária.db"_s);
     EXPECT_FALSE(motor.AbreDados());
     EXPECT_LT(motor.LocalizaPalavra(u"casa"_s), 0);
 }
 
-TEST_F(MotorMiniTest, AcentosChegamAoMotorEVoltam) {
+TEST_F(MotorMiniTest, AcentosChegamAoMotorEVoltam)
+{
     DLLMiniLexariaDB direto(MINI_TEST_DB);
     ASSERT_TRUE(direto.AbreDados());
     const int32_t idDireto = direto.LocalizaPalavra("acção");
@@ -88,7 +93,8 @@ TEST_F(MotorMiniTest, AcentosChegamAoMotorEVoltam) {
     EXPECT_EQ(texto, DeUtf8(textoDireto));
 }
 
-TEST_F(MotorMiniTest, ChaveDaEntrada) {
+TEST_F(MotorMiniTest, ChaveDaEntrada)
+{
     const qint32 idCasa = Localiza(u"casa"_s);
     const qint16 certa = TabelaChaves::global().chave(idCasa);
 
@@ -110,7 +116,8 @@ TEST_F(MotorMiniTest, ChaveDaEntrada) {
     EXPECT_TRUE(textoSoVerbete.isEmpty());
 }
 
-TEST_F(MotorMiniTest, HomonimoTrazAMarcaU00A0) {
+TEST_F(MotorMiniTest, HomonimoTrazAMarcaU00A0)
+{
     QString lista;
     EXPECT_GE(motor.PesquisaPalavra(u"manga"_s, 0, lista), 4);
     qint32 cursor = 0;
@@ -120,7 +127,8 @@ TEST_F(MotorMiniTest, HomonimoTrazAMarcaU00A0) {
     const QString segunda = u"manga"_s + kNbsp + u"2"_s;
     qint32 idSegunda = -1;
     for (const Par& par : Pares(lista))
-        if (par.palavra == segunda) idSegunda = par.id;
+        if (par.palavra == segunda)
+            idSegunda = par.id;
     ASSERT_GE(idSegunda, 0) << lista.toStdString();
 
     qint32 id = idSegunda;
@@ -131,7 +139,8 @@ TEST_F(MotorMiniTest, HomonimoTrazAMarcaU00A0) {
     EXPECT_FALSE(texto.isEmpty());
 }
 
-TEST_F(MotorMiniTest, MascaraComAcentoNaListaDeResultados) {
+TEST_F(MotorMiniTest, MascaraComAcentoNaListaDeResultados)
+{
     QString lista;
     motor.LimiteResultados(300);
     EXPECT_GE(motor.PesquisaMascara(u"acçã*"_s, lista, 0), 1);
@@ -141,13 +150,15 @@ TEST_F(MotorMiniTest, MascaraComAcentoNaListaDeResultados) {
     for (int pedaco = 0; pedaco < 100 && cursor != -1; ++pedaco) {
         lista.clear();
         cursor = motor.ObtemResultados(0, cursor, lista);
-        for (const Par& par : Pares(lista)) achou = achou || par.palavra == u"acção"_s;
+        for (const Par& par : Pares(lista))
+            achou = achou || par.palavra == u"acção"_s;
     }
     EXPECT_EQ(cursor, -1);
     EXPECT_TRUE(achou);
 }
 
-TEST_F(MotorMiniTest, VerboComAcentoEConjugacao) {
+TEST_F(MotorMiniTest, VerboComAcentoEConjugacao)
+{
     qint32 id = Localiza(u"têr"_s);
     EXPECT_EQ(motor.LocalizaPalavra(u"ter"_s), id);
     qint32 idVerbete = id;
@@ -166,7 +177,8 @@ TEST_F(MotorMiniTest, VerboComAcentoEConjugacao) {
     EXPECT_FALSE(motor.EhVerbo(idCasa));
 }
 
-TEST_F(MotorMiniTest, AcentoDistingueVerbetes) {
+TEST_F(MotorMiniTest, AcentoDistingueVerbetes)
+{
     // "pôr" and "por" are two entries: the accent must reach the engine,
     // where the entry's own spelling wins over the folded one.
     qint32 idPor = Localiza(u"pôr"_s);
@@ -175,7 +187,8 @@ TEST_F(MotorMiniTest, AcentoDistingueVerbetes) {
     EXPECT_NE(motor.LocalizaPalavra(u"por"_s), idPor);
 }
 
-TEST_F(MotorMiniTest, AbreviaturaComAcento) {
+TEST_F(MotorMiniTest, AbreviaturaComAcento)
+{
     DLLMiniLexariaDB direto(MINI_TEST_DB);
     ASSERT_TRUE(direto.AbreDados());
     std::string rotuloDireto = "Gír.";
@@ -187,7 +200,8 @@ TEST_F(MotorMiniTest, AbreviaturaComAcento) {
     EXPECT_EQ(rotulo, u"Gír."_s);
 }
 
-TEST_F(MotorMiniTest, InformacoesEmCampos) {
+TEST_F(MotorMiniTest, InformacoesEmCampos)
+{
     const QStringList campos = motor.ObtemInformacoes().split(u'|');
     ASSERT_GE(campos.size(), 2);
     EXPECT_FALSE(campos[0].isEmpty());

@@ -1,11 +1,10 @@
 #include "TabelaChaves.h"
 
-#include <gtest/gtest.h>
+#include "mini/ChaveVerbete.h"
 
 #include <climits>
+#include <gtest/gtest.h>
 #include <vector>
-
-#include "mini/ChaveVerbete.h"
 
 namespace {
 
@@ -13,7 +12,8 @@ namespace {
 // negative so a lost sign would show.
 struct GeradorContado {
     std::vector<int> pedidas;
-    TabelaChaves::Gerador gerador() {
+    TabelaChaves::Gerador gerador()
+    {
         return [this](int posicao) {
             pedidas.push_back(posicao);
             return static_cast<qint16>(-posicao);
@@ -21,9 +21,10 @@ struct GeradorContado {
     }
 };
 
-}  // namespace
+} // namespace
 
-TEST(TabelaChaves, PosicaoDoId) {
+TEST(TabelaChaves, PosicaoDoId)
+{
     EXPECT_EQ(TabelaChaves::posicao(0), 1);
     EXPECT_EQ(TabelaChaves::posicao(1), 2);
     EXPECT_EQ(TabelaChaves::posicao(2999), 3000);
@@ -38,7 +39,8 @@ TEST(TabelaChaves, PosicaoDoId) {
     EXPECT_EQ(TabelaChaves::posicao(INT_MIN), 0);
 }
 
-TEST(TabelaChaves, PreenchidaUmaSoVezNasPosicoes1a3000) {
+TEST(TabelaChaves, PreenchidaUmaSoVezNasPosicoes1a3000)
+{
     GeradorContado contado;
     TabelaChaves tabela(contado.gerador());
     EXPECT_FALSE(tabela.preenchida());
@@ -47,7 +49,8 @@ TEST(TabelaChaves, PreenchidaUmaSoVezNasPosicoes1a3000) {
     tabela.Preenche();
     EXPECT_TRUE(tabela.preenchida());
     ASSERT_EQ(contado.pedidas.size(), 3000u);
-    for (int p = 1; p <= 3000; ++p) EXPECT_EQ(contado.pedidas[static_cast<size_t>(p - 1)], p);
+    for (int p = 1; p <= 3000; ++p)
+        EXPECT_EQ(contado.pedidas[static_cast<size_t>(p - 1)], p);
 
     tabela.Preenche();
     EXPECT_EQ(contado.pedidas.size(), 3000u);
@@ -55,7 +58,8 @@ TEST(TabelaChaves, PreenchidaUmaSoVezNasPosicoes1a3000) {
     EXPECT_EQ(contado.pedidas.size(), 3000u);
 }
 
-TEST(TabelaChaves, LeituraAntesDePreencherPreenche) {
+TEST(TabelaChaves, LeituraAntesDePreencherPreenche)
+{
     GeradorContado contado;
     TabelaChaves tabela(contado.gerador());
     EXPECT_EQ(tabela.chave(4), -5);
@@ -63,7 +67,8 @@ TEST(TabelaChaves, LeituraAntesDePreencherPreenche) {
     EXPECT_EQ(contado.pedidas.size(), 3000u);
 }
 
-TEST(TabelaChaves, ChaveDoId) {
+TEST(TabelaChaves, ChaveDoId)
+{
     GeradorContado contado;
     TabelaChaves tabela(contado.gerador());
     tabela.Preenche();
@@ -81,11 +86,13 @@ TEST(TabelaChaves, ChaveDoId) {
     EXPECT_EQ(tabela.chave(INT_MIN), 0);
 }
 
-TEST(TabelaChaves, TabelaGlobalUsaOGeradorDoMotor) {
+TEST(TabelaChaves, TabelaGlobalUsaOGeradorDoMotor)
+{
     TabelaChaves& global = TabelaChaves::global();
     EXPECT_EQ(&global, &TabelaChaves::global());
     global.Preenche();
-    for (int p = 1; p <= 3000; ++p) EXPECT_EQ(global.valor(p), mini::ValorChaveVerbete(p)) << p;
+    for (int p = 1; p <= 3000; ++p)
+        EXPECT_EQ(global.valor(p), mini::ValorChaveVerbete(p)) << p;
     // The engine checks a fetch with its own position rule; ours must agree.
     for (qint32 id : {0, 1, 2999, 3000, 3001, 64000, 128523, INT_MAX})
         EXPECT_EQ(TabelaChaves::posicao(id), mini::PosicaoChave(id)) << id;

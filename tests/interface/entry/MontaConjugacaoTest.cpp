@@ -2,12 +2,11 @@
 // engine's text gives stems and endings, the expected tables whole words.
 #include "MontaConjugacao.h"
 
-#include <gtest/gtest.h>
+#include "ImprimeQString.h"
 
 #include <QStringList>
 #include <array>
-
-#include "ImprimeQString.h"
+#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -17,22 +16,26 @@ const QString kNbsp(QChar(0x00A0));
 
 // A whole table: 13 groups split by "|", words split by blanks, in the
 // engine's tense order. In the participle "-" is an empty slot.
-QList<QStringList> Grupos(const QString& tabela) {
+QList<QStringList> Grupos(const QString& tabela)
+{
     QList<QStringList> grupos;
     for (const QString& g : tabela.split(u'|'))
         grupos << g.split(u' ', Qt::SkipEmptyParts);
     return grupos;
 }
 
-const std::array<QString, 13> kTempos = {
-    u"Presente do Indicativo"_s, u"Pretérito Imperfeito do Indicativo"_s, u"Pretérito Perfeito"_s,
-    u"Pretérito Mais-que-Perfeito"_s, u"Futuro do Presente"_s, u"Futuro do Pretérito"_s,
-    u"Presente do Subjuntivo"_s, u"Pretérito Imperfeito do Subjuntivo"_s, u"Futuro do Subjuntivo"_s,
-    u"Imperativo Afirmativo"_s, u"Infinitivo Pessoal"_s, u"Gerúndio"_s, u"<BR>Particípio"_s};
+const std::array<QString, 13> kTempos = {u"Presente do Indicativo"_s, u"Pretérito Imperfeito do Indicativo"_s,
+                                         u"Pretérito Perfeito"_s,     u"Pretérito Mais-que-Perfeito"_s,
+                                         u"Futuro do Presente"_s,     u"Futuro do Pretérito"_s,
+                                         u"Presente do Subjuntivo"_s, u"Pretérito Imperfeito do Subjuntivo"_s,
+                                         u"Futuro do Subjuntivo"_s,   u"Imperativo Afirmativo"_s,
+                                         u"Infinitivo Pessoal"_s,     u"Gerúndio"_s,
+                                         u"<BR>Particípio"_s};
 const std::array<QString, 6> kPessoas = {u"eu"_s, u"tu"_s, u"ele"_s, u"nós"_s, u"vós"_s, u"eles"_s};
 
 // The page's markup, block by block, the perfect before the imperfect.
-QString Esperado(const QString& tabela) {
+QString Esperado(const QString& tabela)
+{
     const QList<QStringList> grupos = Grupos(tabela);
     EXPECT_EQ(grupos.size(), 13);
     const int ordem[] = {0, 2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
@@ -44,14 +47,16 @@ QString Esperado(const QString& tabela) {
         for (int k = 0; k < g.size(); ++k) {
             const QString& f = g[k];
             if (b == 9)
-                html += u"<tr><td><span id='conj'>%1&nbsp;</span></td><td nowrap><span id='pron'>%2<br></span></td></tr>"_s
-                            .arg(f, kPessoas[k + 1]);
+                html +=
+                    u"<tr><td><span id='conj'>%1&nbsp;</span></td><td nowrap><span id='pron'>%2<br></span></td></tr>"_s
+                        .arg(f, kPessoas[k + 1]);
             else if (b < 11)
-                html += u"<tr><td><span id='pron'>%1&nbsp;</span></td><td nowrap><span id='conj'>%2<br></span></td></tr>"_s
-                            .arg(kPessoas[k], f);
+                html +=
+                    u"<tr><td><span id='pron'>%1&nbsp;</span></td><td nowrap><span id='conj'>%2<br></span></td></tr>"_s
+                        .arg(kPessoas[k], f);
             else if (f == u"/")
-                html += u"<tr><td><span id='pron'>%1&nbsp;</span></td><td><span id='conj'>/<br></span></td></tr>"_s
-                            .arg(kPessoas[b == 11 ? 5 : k]);
+                html += u"<tr><td><span id='pron'>%1&nbsp;</span></td><td><span id='conj'>/<br></span></td></tr>"_s.arg(
+                    kPessoas[b == 11 ? 5 : k]);
             else if (f != u"-")
                 html += u"<tr><td colspan=2><span id='conj'>%1\r\n</span></td></tr>"_s.arg(f);
         }
@@ -63,11 +68,11 @@ QString Esperado(const QString& tabela) {
 
 // Endings of the first conjugation, participle with its feminine and plurals.
 const QString kAmar =
-    u"ar"_s + kNbsp
-    + u"o;as;a;amos;ais;am;ava;avas;ava;ávamos;áveis;avam;ei;aste;ou;amos;astes;aram;"
-      u"ara;aras;ara;áramos;áreis;aram;arei;arás;ará;aremos;areis;arão;aria;arias;aria;aríamos;aríeis;ariam;"
-      u"e;es;e;emos;eis;em;asse;asses;asse;ássemos;ásseis;assem;ar;ares;ar;armos;ardes;arem;"
-      u"a;e;emos;ai;em;ar;ares;ar;armos;ardes;arem;ando;ado;ada;ados;adas;;"_s;
+    u"ar"_s + kNbsp +
+    u"o;as;a;amos;ais;am;ava;avas;ava;ávamos;áveis;avam;ei;aste;ou;amos;astes;aram;"
+    u"ara;aras;ara;áramos;áreis;aram;arei;arás;ará;aremos;areis;arão;aria;arias;aria;aríamos;aríeis;ariam;"
+    u"e;es;e;emos;eis;em;asse;asses;asse;ássemos;ásseis;assem;ar;ares;ar;armos;ardes;arem;"
+    u"a;e;emos;ai;em;ar;ares;ar;armos;ardes;arem;ando;ado;ada;ados;adas;;"_s;
 
 const QString kAmarTabela =
     u"amo amas ama amamos amais amam | amava amavas amava amávamos amáveis amavam |"
@@ -79,14 +84,13 @@ const QString kAmarTabela =
 
 // "c" turns "qu" before "e"; the stem has two "c"s and only the last one
 // changes.
-const QString kChecar =
-    u"c|ar"_s + kNbsp
-    + u"c|o;c|as;c|a;c|amos;c|ais;c|am;c|ava;c|avas;c|ava;c|ávamos;c|áveis;c|avam;"
-      u"qu|ei;c|aste;c|ou;c|amos;c|astes;c|aram;c|ara;c|aras;c|ara;c|áramos;c|áreis;c|aram;"
-      u"c|arei;c|arás;c|ará;c|aremos;c|areis;c|arão;c|aria;c|arias;c|aria;c|aríamos;c|aríeis;c|ariam;"
-      u"qu|e;qu|es;qu|e;qu|emos;qu|eis;qu|em;c|asse;c|asses;c|asse;c|ássemos;c|ásseis;c|assem;"
-      u"c|ar;c|ares;c|ar;c|armos;c|ardes;c|arem;c|a;qu|e;qu|emos;c|ai;qu|em;"
-      u"c|ar;c|ares;c|ar;c|armos;c|ardes;c|arem;c|ando;c|ado;;;;;"_s;
+const QString kChecar = u"c|ar"_s + kNbsp +
+                        u"c|o;c|as;c|a;c|amos;c|ais;c|am;c|ava;c|avas;c|ava;c|ávamos;c|áveis;c|avam;"
+                        u"qu|ei;c|aste;c|ou;c|amos;c|astes;c|aram;c|ara;c|aras;c|ara;c|áramos;c|áreis;c|aram;"
+                        u"c|arei;c|arás;c|ará;c|aremos;c|areis;c|arão;c|aria;c|arias;c|aria;c|aríamos;c|aríeis;c|ariam;"
+                        u"qu|e;qu|es;qu|e;qu|emos;qu|eis;qu|em;c|asse;c|asses;c|asse;c|ássemos;c|ásseis;c|assem;"
+                        u"c|ar;c|ares;c|ar;c|armos;c|ardes;c|arem;c|a;qu|e;qu|emos;c|ai;qu|em;"
+                        u"c|ar;c|ares;c|ar;c|armos;c|ardes;c|arem;c|ando;c|ado;;;;;"_s;
 
 const QString kChecarTabela =
     u"checo checas checa checamos checais checam | checava checavas checava checávamos checáveis checavam |"
@@ -99,7 +103,8 @@ const QString kChecarTabela =
     u"checar checares checar checarmos checardes checarem | checando | checado - - - - -"_s;
 
 // The forms of a text with one form replaced.
-QString Troca(const QString& dados, int indice, const QString& forma) {
+QString Troca(const QString& dados, int indice, const QString& forma)
+{
     const qsizetype nbsp = dados.indexOf(kNbsp);
     QStringList formas = dados.mid(nbsp + 1).split(u';');
     formas[indice] = forma;
@@ -108,9 +113,10 @@ QString Troca(const QString& dados, int indice, const QString& forma) {
 
 int Conta(const QString& texto, const QString& trecho) { return static_cast<int>(texto.count(trecho)); }
 
-}  // namespace
+} // namespace
 
-TEST(MontaConjugacao, VerboRegular) {
+TEST(MontaConjugacao, VerboRegular)
+{
     const QString html = MontaConjugacao(u"amar"_s, kAmar);
     EXPECT_EQ(html, Esperado(kAmarTabela));
     // The frame and the first row, spelled out.
@@ -119,7 +125,8 @@ TEST(MontaConjugacao, VerboRegular) {
         u"<table width = 90 border=0 cellspacing=0 cellpadding=0><tr><td colspan=2><span id='tempo'>"
         u"Presente do Indicativo</span><br><span id='etempoA'>&nbsp;</span></td></tr><tr><td><span id='pron'>"
         u"eu&nbsp;</span></td><td nowrap><span id='conj'>amo<br></span></td></tr>"_s));
-    EXPECT_TRUE(html.endsWith(u"<tr><td colspan=2><span id='conj'>amadas\r\n</span></td></tr></table></td></tr></table>"_s));
+    EXPECT_TRUE(
+        html.endsWith(u"<tr><td colspan=2><span id='conj'>amadas\r\n</span></td></tr></table></td></tr></table>"_s));
 
     // Rows per block, in output order: five in the imperative, one gerund.
     const QStringList blocos = html.split(u"<span id='tempo1'>"_s);
@@ -130,7 +137,8 @@ TEST(MontaConjugacao, VerboRegular) {
     EXPECT_EQ(Conta(html, u"<span id='etempoB'>"_s), 12);
 }
 
-TEST(MontaConjugacao, RadicalVariavel) {
+TEST(MontaConjugacao, RadicalVariavel)
+{
     EXPECT_EQ(MontaConjugacao(u"checar"_s, kChecar), Esperado(kChecarTabela));
     // Only the last of the stem's letters changes, in a longer headword too.
     const QString html = MontaConjugacao(u"rechecar"_s, kChecar);
@@ -139,9 +147,11 @@ TEST(MontaConjugacao, RadicalVariavel) {
     EXPECT_TRUE(html.contains(u"<span id='conj'>rechecando\r\n"_s));
 }
 
-TEST(MontaConjugacao, NadaAMostrar) {
+TEST(MontaConjugacao, NadaAMostrar)
+{
     QStringList formas72;
-    for (int k = 0; k < 72; ++k) formas72 << u"ar"_s;
+    for (int k = 0; k < 72; ++k)
+        formas72 << u"ar"_s;
     const QString formas = formas72.join(u';');
     const struct {
         const char* caso;
@@ -162,7 +172,8 @@ TEST(MontaConjugacao, NadaAMostrar) {
     EXPECT_FALSE(MontaConjugacao(u"amar"_s, u"ar"_s + kNbsp + formas).isEmpty());
 }
 
-TEST(MontaConjugacao, FormasQueFaltamEPartesAMais) {
+TEST(MontaConjugacao, FormasQueFaltamEPartesAMais)
+{
     // A defective verb lacks forms: "/" in the form cell, a gerund or
     // participle row keeps its pronoun cell.
     QString dados = Troca(Troca(Troca(kAmar, 0, u"/"_s), 54, u"/"_s), 65, u"/"_s);

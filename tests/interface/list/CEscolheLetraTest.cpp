@@ -1,5 +1,6 @@
 // The letter strip: which letter lies under the pointer, and what is drawn.
 #include "CEscolheLetra.h"
+
 #include "SuperficieFalsa.h"
 
 #include <gtest/gtest.h>
@@ -48,8 +49,8 @@ TEST(CEscolheLetra, DestaqueEClique)
 {
     Faixa f;
     EXPECT_EQ(f.Desenhos([&] { f.escolhe.MouseMove(18, 5, 0); }), QStringList({"401", "403:0,0"}));
-    EXPECT_EQ(f.img.ops.last().origem, QRect(0, 0, 247, 38));   // the buffer copied whole
-    EXPECT_TRUE(f.Desenhos([&] { f.escolhe.MouseMove(10, 10, 0); }).isEmpty());   // same letter
+    EXPECT_EQ(f.img.ops.last().origem, QRect(0, 0, 247, 38)); // the buffer copied whole
+    EXPECT_TRUE(f.Desenhos([&] { f.escolhe.MouseMove(10, 10, 0); }).isEmpty()); // same letter
     f.escolhe.SelecionaLetra("C");
     // Onto the selected letter: nothing drawn. The highlight covers the selection.
     EXPECT_TRUE(f.Desenhos([&] { f.escolhe.MouseMove(40, 5, 0); }).isEmpty());

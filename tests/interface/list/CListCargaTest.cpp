@@ -4,10 +4,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString Palavra(int k)
-{
-    return "a" + QString::number(k).rightJustified(4, u'0');
-}
+QString Palavra(int k) { return "a" + QString::number(k).rightJustified(4, u'0'); }
 } // namespace
 
 TEST(CListCarga, Inicializacao)
@@ -84,7 +81,7 @@ TEST(CListCarga, FimDaLetraListasCurtasEVazias)
     ListaTeste t;
     t.lista.ListaLetra("a", 1995);
     EXPECT_EQ(t.lista.Topo(), 999 - 25);
-    t.lista.ListaLetra("a", 1005);   // near the start: load from the first word
+    t.lista.ListaLetra("a", 1005); // near the start: load from the first word
     EXPECT_EQ(t.cargas.last(), 0);
     EXPECT_EQ(t.lista.Selecionado(), 5);
 
@@ -129,9 +126,9 @@ TEST(CListCarga, PecasDasBuscas)
     EXPECT_EQ(t.lista.ObtemLetraAtual(), "");
     EXPECT_EQ(t.lista.Linhas(), 2);
     EXPECT_EQ(t.lista.ColocaPares("casa|77|caso|81|", 0), 2);
-    EXPECT_EQ(t.lista.ColocaPares("cazo|90|extra|91|", 2), 2);   // no slot for the second
+    EXPECT_EQ(t.lista.ColocaPares("cazo|90|extra|91|", 2), 2); // no slot for the second
     EXPECT_EQ(t.lista.Ids()[2], 90);
-    EXPECT_FALSE(t.lista.CarregaListaLetra());   // the search owns the list now
+    EXPECT_FALSE(t.lista.CarregaListaLetra()); // the search owns the list now
     EXPECT_TRUE(t.lista.SelecionaItemID(81));
     EXPECT_EQ(t.lista.Selecionado(), 1);
     EXPECT_FALSE(t.lista.SelecionaItemID(1000));

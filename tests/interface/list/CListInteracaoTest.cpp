@@ -40,7 +40,7 @@ TEST(CListInteracao, TeclasESelecao)
     EXPECT_EQ(t.lista.Topo(), 974);
     t.lista.TrataTecla(kPaginaAbaixo);
     t.lista.TrataTecla(kAbaixo);
-    t.lista.TrataTecla(65);   // not a list key
+    t.lista.TrataTecla(65); // not a list key
     EXPECT_EQ(t.lista.Selecionado(), 999);
     EXPECT_TRUE(t.selecoes.isEmpty());
     t.lista.TrataTecla(kEnter);
@@ -58,9 +58,9 @@ TEST(CListInteracao, Mouse)
     ListaTeste t("c");
     t.lista.MousePressiona(100, ListaTeste::YDaLinha(3), 1);
     EXPECT_EQ(t.lista.Selecionado(), 3);
-    t.lista.MousePressiona(100, 24, 1);   // rows count from y = 10: still row 0
+    t.lista.MousePressiona(100, 24, 1); // rows count from y = 10: still row 0
     EXPECT_EQ(t.lista.Selecionado(), 0);
-    t.lista.MousePressiona(100, ListaTeste::YDaLinha(10), 1);   // below the last row
+    t.lista.MousePressiona(100, ListaTeste::YDaLinha(10), 1); // below the last row
     EXPECT_EQ(t.lista.Selecionado(), 4);
     t.lista.DesmarcaLista();
     EXPECT_FALSE(t.Buffer().DoTipo(Tipo::Caixa).last().cheia);
@@ -132,8 +132,8 @@ TEST(CListInteracao, Desenho)
     // Only the visible rows; rows not loaded yet are blank.
     ListaTeste longa;
     longa.lista.ListaLetra("a", 1500);
-    longa.lista.CarregaListaLetra();      // 488..787
-    longa.lista.SelecionaItem(1490);      // top 477.5, to even: 478
+    longa.lista.CarregaListaLetra(); // 488..787
+    longa.lista.SelecionaItem(1490); // top 477.5, to even: 478
     longa.Limpa();
     longa.lista.Desenha();
     const QStringList vistos = longa.Buffer().Textos();
@@ -145,10 +145,10 @@ TEST(CListInteracao, Desenho)
 TEST(CListInteracao, RedimensionarEFonte)
 {
     ListaTeste t("a");
-    t.lista.SelecionaItem(1990);   // top 974
+    t.lista.SelecionaItem(1990); // top 974
     t.fundo.altura = 200;
     t.fundo.ouvinte->Redimensionada();
-    EXPECT_EQ(t.lista.Capacidade(), 11);   // 200 / 15 = 13 rows, less 2
+    EXPECT_EQ(t.lista.Capacidade(), 11); // 200 / 15 = 13 rows, less 2
     EXPECT_EQ(t.lista.Scroll().TamPagina(), 11);
     EXPECT_EQ(t.lista.Scroll().ValorMax(), 988);
     EXPECT_EQ(t.lista.Topo(), 974);
@@ -182,7 +182,7 @@ TEST(CListInteracao, ArrastarBarraComPrevia)
 {
     ListaTeste t;
     t.lista.ListaLetra("a", 1500);
-    t.lista.CarregaListaLetra();   // words 488..787 only
+    t.lista.CarregaListaLetra(); // words 488..787 only
     t.fundo.ponteiroY = 300;
     // Thumb travel: 384 - 16 - 25 = 343 pixels for values 0..974.
     const double topo = t.lista.ImagemBarra().Top;
@@ -199,7 +199,7 @@ TEST(CListInteracao, ArrastarBarraComPrevia)
     ASSERT_EQ(t.fundo.ops.size(), 1);
     EXPECT_EQ(t.fundo.ops[0].origem, QRect(230, 0, 20, 400));
 
-    t.lista.MouseMove(235, 380, 1);   // into a part not loaded yet
+    t.lista.MouseMove(235, 380, 1); // into a part not loaded yet
     EXPECT_EQ(t.lista.Topo(), 974);
     EXPECT_EQ(t.tip.texto, "Carregando...");
     t.lista.MouseSolta(235, 380, 1);
@@ -210,7 +210,7 @@ TEST(CListInteracao, ArrastarBarraComPrevia)
 TEST(CListInteracao, SetasEFundoDaBarra)
 {
     ListaTeste t("a");
-    t.lista.MouseMove(235, 5, 0);   // the custom pointer over the arrows
+    t.lista.MouseMove(235, 5, 0); // the custom pointer over the arrows
     EXPECT_EQ(t.fundo.ponteiro, Ponteiro::Personalizado);
     t.lista.MouseMove(100, 100, 0);
     EXPECT_EQ(t.fundo.ponteiro, Ponteiro::Padrao);
@@ -229,7 +229,7 @@ TEST(CListInteracao, SetasEFundoDaBarra)
 
     t.lista.MouseDuploClique(235, 5, 1);
     EXPECT_EQ(t.lista.Topo(), 2);
-    t.lista.MousePressiona(235, 300, 1);   // track below the thumb: a page
+    t.lista.MousePressiona(235, 300, 1); // track below the thumb: a page
     t.lista.MouseSolta(235, 300, 1);
     EXPECT_EQ(t.lista.Topo(), 27);
     EXPECT_TRUE(t.selecoes.isEmpty());

@@ -1,5 +1,6 @@
 // Scroll bar arithmetic and mouse handling.
 #include "CScroll.h"
+
 #include "TemporizadorFalso.h"
 
 #include <QList>
@@ -39,7 +40,7 @@ TEST(CScroll, PosicaoDaBarra)
     EXPECT_DOUBLE_EQ(b.barra.Top, 243 * 0.4 + 16);
     b.scroll.TamPagina(25);
     EXPECT_DOUBLE_EQ(b.barra.Top, 243 * 0.2 + 16);
-    EXPECT_TRUE(b.fins.isEmpty());   // writing the value raises nothing
+    EXPECT_TRUE(b.fins.isEmpty()); // writing the value raises nothing
 
     // Maximum 0: hidden right below the up arrow; nothing changes the value.
     b.scroll.ValorMax(0);
@@ -70,7 +71,7 @@ TEST(CScroll, CliqueNoFundo)
     b.scroll.FundoPressiona(b.barra.Top + 26);
     EXPECT_EQ(b.scroll.Valor(), 65);
     EXPECT_DOUBLE_EQ(b.barra.Top, 243 * 0.65 + 16);
-    b.scroll.FundoPressiona(b.barra.Top + 10);   // on the thumb: nothing
+    b.scroll.FundoPressiona(b.barra.Top + 10); // on the thumb: nothing
     EXPECT_EQ(b.fins, QList<qint32>({0, 100, 65}));
 }
 
@@ -88,8 +89,7 @@ TEST(CScroll, Setas)
     b.scroll.SetaPressiona(1);
     EXPECT_TRUE(b.tempo.Dispara());
     EXPECT_EQ(b.tempo.atraso, 0);
-    while (b.tempo.Dispara()) {
-    }
+    while (b.tempo.Dispara()) { }
     EXPECT_EQ(b.fins, QList<qint32>({1, 2, 3, 4, 5}));
     b.scroll.SetaSolta();
     // The up arrow, released after one repeat.
@@ -113,11 +113,11 @@ TEST(CScroll, ArrastarBarra)
     Barra b(257);
     b.scroll.Valor(0);
     b.scroll.BarraPressiona(5);
-    b.scroll.BarraMove(15);   // 10 pixels down: top 26, value 5
+    b.scroll.BarraMove(15); // 10 pixels down: top 26, value 5
     EXPECT_DOUBLE_EQ(b.barra.Top, 26);
-    b.scroll.BarraMove(0);    // top 21: 2.5 goes to even, 2
-    b.scroll.BarraMove(7);    // top 23: 3.5 goes to even, 4
-    b.scroll.BarraMove(5.2);  // same value: no event
+    b.scroll.BarraMove(0); // top 21: 2.5 goes to even, 2
+    b.scroll.BarraMove(7); // top 23: 3.5 goes to even, 4
+    b.scroll.BarraMove(5.2); // same value: no event
     EXPECT_EQ(b.scrolls, QList<qint32>({5, 2, 4}));
     // Past the down arrow: stops above it, at the maximum; and back up.
     b.scroll.BarraMove(5000);

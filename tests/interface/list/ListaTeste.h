@@ -27,8 +27,10 @@ struct ListaTeste {
         motor.AdicionaLetra("b", 2000, 40);
         motor.AdicionaLetra("c", 2500, 5);
         motor.AdicionaLetra("z", 3000, 1);
-        motor.letras.append({"m", 4000, {"mal", QString::fromUtf8("manga\u00A01"),
-                                         QString::fromUtf8("manga\u00A02"), QString::fromUtf8("mano\u01783")}});
+        motor.letras.append({"m",
+                             4000,
+                             {"mal", QString::fromUtf8("manga\u00A01"), QString::fromUtf8("manga\u00A02"),
+                              QString::fromUtf8("mano\u01783")}});
         lista.Eventos.SelecionaItem = [this](const QString& t, qint32 id) { selecoes.append({t, id}); };
         lista.Eventos.IniciaCargaListaLetra = [this](qint32 pos) { cargas << pos; };
         lista.Eventos.OcultaPesquisando = [this] { ++ocultas; };

@@ -19,7 +19,7 @@ public:
     qint16 limite = 0;
     QList<qint16> limitesDefinidos;
     QStringList mascaras;
-    QList<qint32> listasPedidas, cursoresPedidos;   // PesquisaMascara's third argument; cursors asked
+    QList<qint32> listasPedidas, cursoresPedidos; // PesquisaMascara's third argument; cursors asked
 
     // Adds a letter whose words are its letter and a four-digit number.
     void AdicionaLetra(const QString& letra, qint32 primeiro, int total)
@@ -72,9 +72,9 @@ public:
     QString ObtemConjugacao(QString&) override { return {}; }
     QString ObtemAbreviatura(QString&) override { return {}; }
     qint32 PesquisaPalavra(const QString&, qint32, QString&) override { return 0; }
-    void PesquisaReversa(QString&, QString&, qint32, qint32, qint32&) override {}
+    void PesquisaReversa(QString&, QString&, qint32, qint32, qint32&) override { }
     qint32 ObtemTotalResultados() override { return 0; }
-    void DefineFiltro(qint16, qint16) override {}
+    void DefineFiltro(qint16, qint16) override { }
     qint32 ObtemFlexoes(const QString&, QString&) override { return 0; }
 
 private:

@@ -11,7 +11,14 @@
 
 class SuperficieFalsa : public SuperficieDesenho {
 public:
-    enum class Tipo { Limpa, LimpaArea, Texto, Caixa, Bitmap, Copia };
+    enum class Tipo {
+        Limpa,
+        LimpaArea,
+        Texto,
+        Caixa,
+        Bitmap,
+        Copia
+    };
     struct Operacao {
         Tipo tipo = Tipo::Limpa;
         QString texto;
@@ -29,12 +36,12 @@ public:
     QList<Operacao> ops;
     OuvinteSuperficie* ouvinte = nullptr;
     Ponteiro ponteiro = Ponteiro::Padrao;
-    QList<SuperficieFalsa*> buffers;        // owned by whoever asked for them
+    QList<SuperficieFalsa*> buffers; // owned by whoever asked for them
     TemporizadorFalso* temporizador = nullptr;
     QPoint posicaoNaJanela{200, 100};
     int ponteiroY = 0;
 
-    SuperficieFalsa(int l, int a) : largura(l), altura(a) {}
+    SuperficieFalsa(int l, int a) : largura(l), altura(a) { }
 
     int Largura() const override { return largura; }
     int Altura() const override { return altura; }

@@ -13,15 +13,11 @@
 
 namespace {
 
-QSize TamanhoLogico(const QPixmap& p)
-{
-    return (QSizeF(p.size()) / p.devicePixelRatio()).toSize();
-}
+QSize TamanhoLogico(const QPixmap& p) { return (QSizeF(p.size()) / p.devicePixelRatio()).toSize(); }
 
 bool Parecida(QColor a, QColor b, int tolerancia = 40)
 {
-    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) <=
-           tolerancia;
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) <= tolerancia;
 }
 
 // A list on a real widget, over the fake engine.
@@ -76,8 +72,7 @@ TEST(SuperficiesQt, ListaDesenhadaNoWidget)
 {
     ListaQt t;
     t.lista.ListaLetra("a", -1);
-    while (t.lista.CarregaListaLetra()) {
-    }
+    while (t.lista.CarregaListaLetra()) { }
     const QImage img = t.Imagem();
     const double linha = t.lista.AlturaLinha();
     ASSERT_GT(linha, 5);
@@ -156,13 +151,12 @@ TEST(SuperficiesQt, SetaSeguradaRepete)
 {
     ListaQt t;
     t.lista.ListaLetra("a", -1);
-    while (t.lista.CarregaListaLetra()) {
-    }
+    while (t.lista.CarregaListaLetra()) { }
     const QPoint seta(240, 395);
     QTest::mousePress(&t.fundo, Qt::LeftButton, {}, seta);
     EXPECT_EQ(t.lista.Topo(), 1);
     QTest::qWait(100);
-    EXPECT_EQ(t.lista.Topo(), 1);   // still in the half-second wait
+    EXPECT_EQ(t.lista.Topo(), 1); // still in the half-second wait
     QTest::qWait(600);
     QTest::mouseRelease(&t.fundo, Qt::LeftButton, {}, seta);
     const qint32 solto = t.lista.Topo();

@@ -1,6 +1,7 @@
 // The command keys of the window (tests/data/lookup/atalhos.tsv), and the
 // keys the menus show for their items.
 #include "AtalhosJanela.h"
+
 #include "TabelaCasos.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,10 @@ TEST(AtalhosJanela, DecideComoATabela)
     for (const QStringList& c : casos) {
         ASSERT_EQ(c.size(), 4) << c.join(u' ').toStdString();
         Qt::KeyboardModifiers mods;
-        const std::pair<QChar, Qt::KeyboardModifier> letras[] = {
-            {u'a', Qt::AltModifier}, {u'c', Qt::ControlModifier}, {u's', Qt::ShiftModifier}, {u'k', Qt::KeypadModifier}};
+        const std::pair<QChar, Qt::KeyboardModifier> letras[] = {{u'a', Qt::AltModifier},
+                                                                 {u'c', Qt::ControlModifier},
+                                                                 {u's', Qt::ShiftModifier},
+                                                                 {u'k', Qt::KeypadModifier}};
         for (const auto& [letra, mod] : letras)
             if (c[1].contains(letra))
                 mods |= mod;

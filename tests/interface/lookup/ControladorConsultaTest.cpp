@@ -1,27 +1,28 @@
 // The lookup controller in the real window over the real engine, without
 // the web view: what reaches the entry view, the lists and the letter
 // chooser for each way of asking for a word.
+#include "ControladorConsulta.h"
+
 #include "AreaConsulta.h"
 #include "ArmazemMemoria.h"
 #include "CBrowser.h"
 #include "CBuscasAnteriores.h"
-#include "SuperficieWidget.h"
 #include "CEscolheLetra.h"
 #include "CList.h"
-#include "ControladorConsulta.h"
 #include "RotaTeclado.h"
+#include "SuperficieWidget.h"
 #include "UtilTexto.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QTest>
-#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTextStream>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -111,7 +112,7 @@ TEST_F(Consulta, UmPedidoMaisNovoTomaOLugarDoAnterior)
 
 TEST_F(Consulta, VerboPronominalMostraATabelaDoVerbo)
 {
-    C().ExibeVerbete(392, QString(), true, true);   // abespinhar-se
+    C().ExibeVerbete(392, QString(), true, true); // abespinhar-se
     EXPECT_TRUE(B().HtmlConjugacao().contains(u"abespinho")) << B().HtmlConjugacao().left(200).toStdString();
     // A headword with one entry has no homonyms in the box.
     EXPECT_TRUE(B().HtmlAlternativas().isEmpty());
@@ -166,8 +167,10 @@ TEST_F(Consulta, EnterPalavraClicadaEAbreviatura)
 TEST(RotaTeclado, DecideComoATabela)
 {
     using F = RotaTeclado::Foco;
-    const QMap<QString, F> focos{{QStringLiteral("entrada"), F::Entrada}, {QStringLiteral("visor"), F::Visor},
-                                 {QStringLiteral("nota"), F::Nota},       {QStringLiteral("lista"), F::Lista},
+    const QMap<QString, F> focos{{QStringLiteral("entrada"), F::Entrada},
+                                 {QStringLiteral("visor"), F::Visor},
+                                 {QStringLiteral("nota"), F::Nota},
+                                 {QStringLiteral("lista"), F::Lista},
                                  {QStringLiteral("outro"), F::Outro}};
     QFile f(QStringLiteral(MINI_TESTES_DADOS "/lookup/teclas.tsv"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
@@ -179,8 +182,8 @@ TEST(RotaTeclado, DecideComoATabela)
             continue;
         const QStringList c = linha.split(u'\t');
         ASSERT_EQ(c.size(), 8) << linha.toStdString();
-        const RotaTeclado::Acao a = RotaTeclado::Decide(c[0].toInt(nullptr, 16), c[1], c[2] == u"1", c[3] == u"1",
-                                                        focos.value(c[4]));
+        const RotaTeclado::Acao a =
+            RotaTeclado::Decide(c[0].toInt(nullptr, 16), c[1], c[2] == u"1", c[3] == u"1", focos.value(c[4]));
         EXPECT_EQ(int(a.tipo), c[5].toInt()) << linha.toStdString();
         EXPECT_EQ(a.codigo, c[6].toInt()) << linha.toStdString();
         EXPECT_EQ(a.texto, c[7]) << linha.toStdString();

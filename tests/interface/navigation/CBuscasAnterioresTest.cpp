@@ -2,6 +2,7 @@
 // order, capacity, moves to the top, the small homonym number, clicks by
 // line and the four settings pairs written at exit.
 #include "CBuscasAnteriores.h"
+
 #include "SuperficieDesenho.h"
 #include "Temporizador.h"
 
@@ -15,24 +16,24 @@ namespace {
 class SuperficieTexto : public SuperficieDesenho {
 public:
     int altura = 45;
-    QStringList impressos;   // "x,y,size:text"
+    QStringList impressos; // "x,y,size:text"
     OuvinteSuperficie* ouvinte = nullptr;
 
     int Largura() const override { return 200; }
     int Altura() const override { return altura; }
     void Redimensiona(int, int altura_) override { altura = altura_; }
     void Limpa(const QColor&) override { impressos.clear(); }
-    void LimpaArea(const QRect&, const QColor&) override {}
+    void LimpaArea(const QRect&, const QColor&) override { }
     double ImprimeTexto(double x, double y, const QString& texto, double tamanho, const QColor&) override
     {
         impressos << QStringLiteral("%1,%2,%3:%4").arg(x).arg(y).arg(tamanho).arg(texto);
         return x + 5.0 * double(texto.size());
     }
     double AlturaTexto(const QString&, double) const override { return 10; }
-    void DesenhaCaixa(const QRectF&, const QColor&, bool) override {}
-    void DesenhaBitmap(int, const QRect&, const QPoint&) override {}
-    void CopiaImagem(const SuperficieDesenho&, const QRect&, const QPoint&) override {}
-    void DefinePonteiro(Ponteiro) override {}
+    void DesenhaCaixa(const QRectF&, const QColor&, bool) override { }
+    void DesenhaBitmap(int, const QRect&, const QPoint&) override { }
+    void CopiaImagem(const SuperficieDesenho&, const QRect&, const QPoint&) override { }
+    void DefinePonteiro(Ponteiro) override { }
     void DefineOuvinte(OuvinteSuperficie* o) override { ouvinte = o; }
     std::unique_ptr<SuperficieDesenho> CriaBuffer(int, int) override { return nullptr; }
     std::unique_ptr<Temporizador> CriaTemporizador() override { return nullptr; }
@@ -57,7 +58,7 @@ TEST(CBuscasAnteriores, OrdemCapacidadeESubida)
     b.Inicializa(&pic);
     EXPECT_EQ(pic.ouvinte, &b);
     EXPECT_EQ(b.NumLinhas(), 4);
-    b.Adiciona(QString(), 5);   // an empty saved slot
+    b.Adiciona(QString(), 5); // an empty saved slot
     EXPECT_EQ(b.Quantidade(), 0);
     for (int id = 1; id <= 6; ++id)
         b.Adiciona(QStringLiteral("p%1").arg(id), id);
@@ -78,7 +79,7 @@ TEST(CBuscasAnteriores, OrdemCapacidadeESubida)
 TEST(CBuscasAnteriores, DesenhaDoMaisNovoComONumeroPequeno)
 {
     SuperficieTexto pic;
-    pic.altura = 25;   // two lines fit: three are drawn
+    pic.altura = 25; // two lines fit: three are drawn
     CBuscasAnteriores b;
     b.Inicializa(&pic);
     b.Adiciona(QStringLiteral("casa"), 1);
@@ -102,10 +103,10 @@ TEST(CBuscasAnteriores, CliquePelaLinha)
         pic.ouvinte->MousePressiona(5, y, 1);
         pic.ouvinte->MouseSolta(5, y, 1);
     };
-    clica(3);    // first line: the newest
-    clica(13);   // second line
-    clica(23);   // below the last line
-    clica(1);    // the top margin
+    clica(3); // first line: the newest
+    clica(13); // second line
+    clica(23); // below the last line
+    clica(1); // the top margin
     EXPECT_EQ(pedidos, (QList<qint32>{20, 10}));
 }
 
@@ -122,9 +123,9 @@ TEST(CBuscasAnteriores, GravaAsQuatroMaisNovas)
     b.GravaHistorico(grava);
     // Fewer than four: only the newest slots are written.
     EXPECT_EQ(gravados, (QHash<QString, QString>{{QStringLiteral("HistTit3"), QStringLiteral("casa")},
-                                                {QStringLiteral("HistID3"), QStringLiteral("10")},
-                                                {QStringLiteral("HistTit4"), QStringLiteral("pedra")},
-                                                {QStringLiteral("HistID4"), QStringLiteral("20")}}));
+                                                 {QStringLiteral("HistID3"), QStringLiteral("10")},
+                                                 {QStringLiteral("HistTit4"), QStringLiteral("pedra")},
+                                                 {QStringLiteral("HistID4"), QStringLiteral("20")}}));
     for (int id = 30; id <= 60; id += 10)
         b.Adiciona(QStringLiteral("p%1").arg(id), id);
     gravados.clear();

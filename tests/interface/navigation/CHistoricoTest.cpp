@@ -2,14 +2,13 @@
 // what a replay hands over, and the buttons' state.
 #include "CHistorico.h"
 
-#include <gtest/gtest.h>
+#include "DestinoHistorico.h"
 
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "DestinoHistorico.h"
 
 namespace {
 
@@ -23,39 +22,47 @@ public:
     std::string botoes = "-";
     int avisos = 0;
 
-    void NavegaVerbete(qint32 idVerbete, const CHistReg& registro) override {
+    void NavegaVerbete(qint32 idVerbete, const CHistReg& registro) override
+    {
         eventos.push_back("v" + std::to_string(idVerbete));
         reproduzidos.push_back(registro);
-        historico.Adiciona(registro.getTitulo(), idVerbete, registro.getBuscaPalavra(),
-                           registro.getBuscaIniciada(), registro.getBuscaTerminada());
+        historico.Adiciona(registro.getTitulo(), idVerbete, registro.getBuscaPalavra(), registro.getBuscaIniciada(),
+                           registro.getBuscaTerminada());
     }
-    void NavegaPagina(const QString& arquivo, const CHistReg& registro) override {
+    void NavegaPagina(const QString& arquivo, const CHistReg& registro) override
+    {
         eventos.push_back("p:" + arquivo.toStdString());
         reproduzidos.push_back(registro);
     }
-    void NavegaLista(const QString& conteudo, const CHistReg& registro) override {
+    void NavegaLista(const QString& conteudo, const CHistReg& registro) override
+    {
         eventos.push_back("l:" + conteudo.toStdString());
         reproduzidos.push_back(registro);
     }
-    void HabilitaNavegacao(bool anterior, bool proximo) override {
+    void HabilitaNavegacao(bool anterior, bool proximo) override
+    {
         botoes = std::string(anterior ? "1" : "0") + (proximo ? "1" : "0");
         ++avisos;
     }
 };
 
-std::vector<std::string> Palavras(const std::string& texto) {
+std::vector<std::string> Palavras(const std::string& texto)
+{
     std::vector<std::string> r;
     std::istringstream in(texto);
-    for (std::string p; in >> p;) r.push_back(p);
+    for (std::string p; in >> p;)
+        r.push_back(p);
     return r;
 }
 
 // "v3..5" is "v3 v4 v5", "v5..3" is "v5 v4 v3"; "-" is nothing.
-std::vector<std::string> Expande(const std::string& texto) {
+std::vector<std::string> Expande(const std::string& texto)
+{
     std::vector<std::string> r;
     for (const std::string& p : Palavras(texto)) {
         const std::size_t pontos = p.find("..");
-        if (p == "-") continue;
+        if (p == "-")
+            continue;
         if (p[0] != 'v' || pontos == std::string::npos) {
             r.push_back(p);
             continue;
@@ -63,41 +70,52 @@ std::vector<std::string> Expande(const std::string& texto) {
         const int de = std::stoi(p.substr(1, pontos - 1)), ate = std::stoi(p.substr(pontos + 2));
         for (int k = de;; k += de <= ate ? 1 : -1) {
             r.push_back("v" + std::to_string(k));
-            if (k == ate) break;
+            if (k == ate)
+                break;
         }
     }
     return r;
 }
 
-std::string Nome(const CHistReg& r) {
+std::string Nome(const CHistReg& r)
+{
     switch (r.getTipo()) {
-        case CHistReg::kVerbete: return "v" + std::to_string(r.getIDVerbete());
-        case CHistReg::kPagina: return "p:" + r.getArquivo().toStdString();
-        case CHistReg::kLista: return "l:" + r.getConteudo().toStdString();
-        default: return "?";
+    case CHistReg::kVerbete: return "v" + std::to_string(r.getIDVerbete());
+    case CHistReg::kPagina: return "p:" + r.getArquivo().toStdString();
+    case CHistReg::kLista: return "l:" + r.getConteudo().toStdString();
+    default: return "?";
     }
 }
 
-void Executa(JanelaFalsa& janela, const std::string& operacao) {
+void Executa(JanelaFalsa& janela, const std::string& operacao)
+{
     CHistorico& h = janela.historico;
-    if (operacao == "<") h.Anterior();
-    else if (operacao == ">") h.Proximo();
-    else if (operacao.rfind("p:", 0) == 0) h.AdicionaArquivo(QStringLiteral("Manual"), QString::fromStdString(operacao.substr(2)));
-    else if (operacao.rfind("l:", 0) == 0) h.AdicionaLista(QString::fromStdString(operacao.substr(2)), {}, {}, {});
-    else h.Adiciona(QString::fromStdString("t" + operacao.substr(1)), std::stoi(operacao.substr(1)), {}, {}, {});
+    if (operacao == "<")
+        h.Anterior();
+    else if (operacao == ">")
+        h.Proximo();
+    else if (operacao.rfind("p:", 0) == 0)
+        h.AdicionaArquivo(QStringLiteral("Manual"), QString::fromStdString(operacao.substr(2)));
+    else if (operacao.rfind("l:", 0) == 0)
+        h.AdicionaLista(QString::fromStdString(operacao.substr(2)), {}, {}, {});
+    else
+        h.Adiciona(QString::fromStdString("t" + operacao.substr(1)), std::stoi(operacao.substr(1)), {}, {}, {});
 }
 
-}  // namespace
+} // namespace
 
-TEST(CHistorico, TabelaDeVisitas) {
+TEST(CHistorico, TabelaDeVisitas)
+{
     std::ifstream in(std::string(MINI_TEST_CASOS) + "/historico.tsv");
     ASSERT_TRUE(in.good());
     int casos = 0;
     for (std::string linha; std::getline(in, linha);) {
-        if (linha.empty() || linha[0] == '#') continue;
+        if (linha.empty() || linha[0] == '#')
+            continue;
         std::vector<std::string> campos;
         std::istringstream l(linha);
-        for (std::string c; std::getline(l, c, '\t');) campos.push_back(c);
+        for (std::string c; std::getline(l, c, '\t');)
+            campos.push_back(c);
         ASSERT_EQ(campos.size(), 5u) << linha;
         const std::string& caso = campos[0];
         ++casos;
@@ -115,7 +133,8 @@ TEST(CHistorico, TabelaDeVisitas) {
         }
         const CHistorico& h = janela.historico;
         std::vector<std::string> registros;
-        for (int k = 1; k <= h.Quantidade(); ++k) registros.push_back((k == h.Atual() ? "*" : "") + Nome(h.Registro(k)));
+        for (int k = 1; k <= h.Quantidade(); ++k)
+            registros.push_back((k == h.Atual() ? "*" : "") + Nome(h.Registro(k)));
         std::vector<std::string> esperados = Expande(campos[2]);
         EXPECT_EQ(registros, esperados) << caso;
         EXPECT_EQ(janela.eventos, Expande(campos[3])) << caso;
@@ -124,7 +143,8 @@ TEST(CHistorico, TabelaDeVisitas) {
     EXPECT_GE(casos, 20);
 }
 
-TEST(CHistorico, ReproduzComOsCriteriosDaBusca) {
+TEST(CHistorico, ReproduzComOsCriteriosDaBusca)
+{
     JanelaFalsa janela;
     CHistorico& h = janela.historico;
     h.Adiciona(QStringLiteral("casa"), 40, QStringLiteral("casa"), QStringLiteral("ca"), QStringLiteral("sa"));
@@ -163,7 +183,8 @@ TEST(CHistorico, ReproduzComOsCriteriosDaBusca) {
     EXPECT_EQ(h.Quantidade(), 4);
 }
 
-TEST(CHistorico, BotoesSoQuandoMudam) {
+TEST(CHistorico, BotoesSoQuandoMudam)
+{
     JanelaFalsa janela;
     CHistorico& h = janela.historico;
     // Before anything is recorded the owner asks once: both disabled.
@@ -171,7 +192,7 @@ TEST(CHistorico, BotoesSoQuandoMudam) {
     EXPECT_EQ(janela.botoes, "00");
     EXPECT_EQ(janela.avisos, 1);
     h.Adiciona(QStringLiteral("a"), 1, {}, {}, {});
-    EXPECT_EQ(janela.avisos, 1);  // still nowhere to go
+    EXPECT_EQ(janela.avisos, 1); // still nowhere to go
     h.Adiciona(QStringLiteral("b"), 2, {}, {}, {});
     h.Adiciona(QStringLiteral("c"), 3, {}, {}, {});
     EXPECT_EQ(janela.botoes, "10");
@@ -180,6 +201,6 @@ TEST(CHistorico, BotoesSoQuandoMudam) {
     EXPECT_EQ(janela.botoes, "11");
     h.Anterior();
     EXPECT_EQ(janela.botoes, "01");
-    h.Anterior();  // nothing before the first
+    h.Anterior(); // nothing before the first
     EXPECT_EQ(janela.avisos, 4);
 }

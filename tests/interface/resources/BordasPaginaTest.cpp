@@ -12,10 +12,7 @@
 
 namespace {
 
-QImage Le(const ImagemGif& g)
-{
-    return QImage::fromData(g.Codifica(), "GIF");
-}
+QImage Le(const ImagemGif& g) { return QImage::fromData(g.Codifica(), "GIF"); }
 
 void ComparaPixels(const ImagemGif& g, const std::vector<uint32_t>& paleta, int transparente)
 {
@@ -28,8 +25,7 @@ void ComparaPixels(const ImagemGif& g, const std::vector<uint32_t>& paleta, int 
         for (int x = 0; x < g.Largura(); ++x) {
             const uint8_t i = g.Indice(x, y);
             const QRgb p = lida.pixel(x, y);
-            const bool ok = i == transparente ? qAlpha(p) == 0
-                                              : qAlpha(p) == 255 && (p & 0xFFFFFF) == paleta[i];
+            const bool ok = i == transparente ? qAlpha(p) == 0 : qAlpha(p) == 255 && (p & 0xFFFFFF) == paleta[i];
             if (!ok && ++erros < 5)
                 ADD_FAILURE() << "pixel " << x << "," << y << " índice " << int(i);
         }

@@ -15,13 +15,14 @@ const QString kPasta = QStringLiteral(MINI_APP_DIR);
 QString ChaveMotor(const QString& s)
 {
     const QByteArray u = s.toUtf8();
-    return QString::fromStdString(mini::NormalizaPalavra(std::string_view(u.constData(), static_cast<size_t>(u.size()))));
+    return QString::fromStdString(
+        mini::NormalizaPalavra(std::string_view(u.constData(), static_cast<size_t>(u.size()))));
 }
 
 QStringList ChavesPagina(PaginaTeste& p, const QStringList& palavras)
 {
-    const QString json = p.Js(QStringLiteral("JSON.stringify(%1.map(ChaveBusca))").arg(PaginaTeste::Lista(palavras)))
-                             .toString();
+    const QString json =
+        p.Js(QStringLiteral("JSON.stringify(%1.map(ChaveBusca))").arg(PaginaTeste::Lista(palavras))).toString();
     QStringList r;
     for (const QJsonValue& v : QJsonDocument::fromJson(json.toUtf8()).array())
         r << v.toString();
@@ -36,8 +37,8 @@ void Compara(PaginaTeste& p, const QStringList& palavras)
     for (qsizetype i = 0; i < palavras.size(); ++i) {
         const QString motor = ChaveMotor(palavras[i]);
         if (pagina[i] != motor && ++diferentes <= 10)
-            ADD_FAILURE() << palavras[i].toStdString() << ": página \"" << pagina[i].toStdString()
-                          << "\", motor \"" << motor.toStdString() << '"';
+            ADD_FAILURE() << palavras[i].toStdString() << ": página \"" << pagina[i].toStdString() << "\", motor \""
+                          << motor.toStdString() << '"';
     }
     EXPECT_EQ(diferentes, 0);
 }

@@ -54,16 +54,20 @@ protected:
     {
         pagina->Conteudo(Fragmento(QStringLiteral("caixa")) + html);
         pagina->PreparaMarca();
-        return pagina->Js(QStringLiteral("MarcaBusca(%1, %2, %3, '#FFFF00', '#000000')")
-                              .arg(PaginaTeste::Lista(palavras), PaginaTeste::Literal(iniciada),
-                                   PaginaTeste::Literal(terminada)))
+        return pagina
+            ->Js(
+                QStringLiteral("MarcaBusca(%1, %2, %3, '#FFFF00', '#000000')")
+                    .arg(PaginaTeste::Lista(palavras), PaginaTeste::Literal(iniciada), PaginaTeste::Literal(terminada)))
             .toInt();
     }
     static QStringList Marcados()
     {
-        const QString json = pagina->Js(QStringLiteral(
-            "JSON.stringify(Array.from(document.querySelectorAll('#AreaVerbete span.marcabusca'))"
-            ".map(function (e) { return e.textContent; }))")).toString();
+        const QString json =
+            pagina
+                ->Js(QStringLiteral(
+                    "JSON.stringify(Array.from(document.querySelectorAll('#AreaVerbete span.marcabusca'))"
+                    ".map(function (e) { return e.textContent; }))"))
+                .toString();
         QStringList r;
         for (const QJsonValue& v : QJsonDocument::fromJson(json.toUtf8()).array())
             r << v.toString();
@@ -94,13 +98,14 @@ TEST_F(MarcaBusca, CasosDaTabela)
 
 TEST_F(MarcaBusca, DesmarcarDevolveOTextoComoEraERecolorirTrocaAsCores)
 {
-    const QString html = QStringLiteral("<span id=\"D_DEF\">Uma casa, <i>casa</i> e <a href=\"goto://ca\">ca</a>sa.</span>");
+    const QString html =
+        QStringLiteral("<span id=\"D_DEF\">Uma casa, <i>casa</i> e <a href=\"goto://ca\">ca</a>sa.</span>");
     const int total = Marca(html, {QStringLiteral("casa")}, {}, {});
     EXPECT_EQ(total, 3);
     EXPECT_EQ(pagina->Js(QStringLiteral("getComputedStyle(document.querySelector('.marcabusca')).backgroundColor"))
                   .toString(),
               u"rgb(255, 255, 0)");
-    EXPECT_EQ(pagina->Js(QStringLiteral("RecoloreBusca('#102030', '#FFFFFF')")).toInt(), 4);   // one span per node
+    EXPECT_EQ(pagina->Js(QStringLiteral("RecoloreBusca('#102030', '#FFFFFF')")).toInt(), 4); // one span per node
     EXPECT_EQ(pagina->Js(QStringLiteral("getComputedStyle(document.querySelector('.marcabusca')).backgroundColor"))
                   .toString(),
               u"rgb(16, 32, 48)");
@@ -113,8 +118,10 @@ TEST_F(MarcaBusca, DesmarcarDevolveOTextoComoEraERecolorirTrocaAsCores)
     }();
     pagina->Conteudo(Fragmento(QStringLiteral("caixa")) + html);
     EXPECT_EQ(antes, pagina->Conteudo());
-    EXPECT_EQ(pagina->Js(QStringLiteral("document.getElementById('AreaVerbete').querySelectorAll('i')[0]"
-                                        ".childNodes.length")).toInt(),
+    EXPECT_EQ(pagina
+                  ->Js(QStringLiteral("document.getElementById('AreaVerbete').querySelectorAll('i')[0]"
+                                      ".childNodes.length"))
+                  .toInt(),
               1);
 
     // Marking again replaces the old marks instead of adding to them.

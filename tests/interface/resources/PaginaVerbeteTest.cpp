@@ -23,12 +23,12 @@ QString Fragmento(const QString& nome)
     return {};
 }
 
-const QString kVerbete = QStringLiteral(
-    "<span id=\"D_TIT\">Febre</span><span id=\"D_SUP_TIT\">1</span><BR>\n"
-    "<span id=\"D_N_CG\"><a href=\"goto://f.\">f.</a></span> <span id=\"D_N_NUM\">1.</span> "
-    "<span id=\"D_DEF\">Estado mórbido: <i>tem febre</i>.</span><BR>\n"
-    "<span id=\"D_N_NUM\">2.</span> <span id=\"D_DEF\">Exaltação.</span><BR>\n"
-    "<span id=\"D_ETM\">(<a href=\"goto://Lat.\">Lat.</a> <i>febris</i>)</span><BR>\n");
+const QString kVerbete =
+    QStringLiteral("<span id=\"D_TIT\">Febre</span><span id=\"D_SUP_TIT\">1</span><BR>\n"
+                   "<span id=\"D_N_CG\"><a href=\"goto://f.\">f.</a></span> <span id=\"D_N_NUM\">1.</span> "
+                   "<span id=\"D_DEF\">Estado mórbido: <i>tem febre</i>.</span><BR>\n"
+                   "<span id=\"D_N_NUM\">2.</span> <span id=\"D_DEF\">Exaltação.</span><BR>\n"
+                   "<span id=\"D_ETM\">(<a href=\"goto://Lat.\">Lat.</a> <i>febris</i>)</span><BR>\n");
 
 QString Estilo(PaginaTeste& p, const QString& seletor, const QString& propriedade)
 {
@@ -65,11 +65,11 @@ TEST(PaginaVerbete, CadaModoComASuaFolha)
         const QString etimologia = Estilo(p, QStringLiteral("#D_ETM"), QStringLiteral("display"));
         const QString quebra = Estilo(p, QStringLiteral("#AreaVerbete > br"), QStringLiteral("display"));
         if (modo == 2)
-            EXPECT_EQ(etimologia, u"none");   // the reduced mode leaves the etymology out
+            EXPECT_EQ(etimologia, u"none"); // the reduced mode leaves the etymology out
         else
             EXPECT_NE(etimologia, u"none");
         if (modo == 3)
-            EXPECT_EQ(quebra, u"none");       // the dictionary mode runs the senses in
+            EXPECT_EQ(quebra, u"none"); // the dictionary mode runs the senses in
         else
             EXPECT_NE(quebra, u"none");
     }
@@ -91,9 +91,9 @@ TEST(PaginaVerbete, QuadroLateralComAsSuasFigurasEOEstiloDaPropriaMarcacao)
 
     const QString todas = QStringLiteral("Array.from(document.querySelectorAll('#table1 img'))");
     Espera(p, todas + QStringLiteral(".every(function (i) { return i.complete; })"));
-    const QString larguras = p.Js(todas + QStringLiteral(".map(function (i) { return i.naturalWidth; }).join(',')"))
-                                 .toString();
-    EXPECT_EQ(larguras.split(u',').size(), 11);   // six in the box, five in the separator
+    const QString larguras =
+        p.Js(todas + QStringLiteral(".map(function (i) { return i.naturalWidth; }).join(',')")).toString();
+    EXPECT_EQ(larguras.split(u',').size(), 11); // six in the box, five in the separator
     EXPECT_FALSE(larguras.split(u',').contains(QStringLiteral("0"))) << larguras.toStdString();
 }
 

@@ -1,9 +1,9 @@
 // The search dispatcher against a fake panel: for each state of the boxes,
 // ticks and filters, the calls it makes in order (tests/data/busca).
 #include "DespachoPesquisa.h"
+
 #include "FiltrosClasse.h"
 #include "PainelPesquisa.h"
-
 #include "TabelaCasos.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ struct PainelFalso : PainelPesquisa {
     std::vector<bool> ClassesMarcadas() const override { return classes; }
     bool ConsultandoPalavraClicada() const override { return false; }
     bool ListaAlfabeticaVisivel() const override { return alfabetica; }
-    void ParaBuscaDigitada() override {}
+    void ParaBuscaDigitada() override { }
     void MostraAguarde(bool v) override
     {
         if (v)

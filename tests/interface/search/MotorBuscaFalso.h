@@ -12,9 +12,9 @@
 
 class MotorBuscaFalso : public MotorDicionario {
 public:
-    std::vector<std::pair<QString, qint32>> resultados;   // what every search finds
-    QHash<qint32, QString> verbetes;                      // entry HTML by id
-    QStringList chamadas;                                 // "PesquisaMascara des*", "DefineFiltro 3 13", ...
+    std::vector<std::pair<QString, qint32>> resultados; // what every search finds
+    QHash<qint32, QString> verbetes; // entry HTML by id
+    QStringList chamadas; // "PesquisaMascara des*", "DefineFiltro 3 13", ...
     int blocosPedidos = 0;
     qint16 limite = 300;
 
@@ -80,7 +80,8 @@ private:
     {
         QString texto;
         for (qint32 i = inicio; i < inicio + limite && i < static_cast<qint32>(resultados.size()); ++i)
-            texto += resultados[static_cast<size_t>(i)].first + u'|' + QString::number(resultados[size_t(i)].second) + u'|';
+            texto +=
+                resultados[static_cast<size_t>(i)].first + u'|' + QString::number(resultados[size_t(i)].second) + u'|';
         return texto;
     }
 };

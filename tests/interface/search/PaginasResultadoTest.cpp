@@ -1,9 +1,9 @@
 // Result pages and titles: which texts a search's kind and term choose
 // (tests/data/busca/modelos.tsv), and what a found and a not-found search
 // put on the page and in the title line.
-#include "DestinoResultados.h"
 #include "PaginasResultado.h"
 
+#include "DestinoResultados.h"
 #include "TabelaCasos.h"
 
 #include <gtest/gtest.h>
@@ -69,12 +69,15 @@ TEST(PaginasResultado, EncontradosMostraPaginaETitulo)
     d.log.clear();
     d.filtros = QStringLiteral("Filtro: Verbo");
     p.RetornoBusca(QStringLiteral("ca*ar"), QStringLiteral("L"), 4, 3);
-    EXPECT_EQ(d.log.at(3), QStringLiteral("Pagina 208 1#ca#2#ar#filtros#Filtro: Verbo<BR>#numVerbetes#5 verbetes#listaVerbetes#L"));
-    EXPECT_EQ(d.titulo, QStringLiteral("Palavras iniciadas por “ca” e  terminadas em “ar” no texto do verbete  (5 verbetes)."));
+    EXPECT_EQ(d.log.at(3),
+              QStringLiteral("Pagina 208 1#ca#2#ar#filtros#Filtro: Verbo<BR>#numVerbetes#5 verbetes#listaVerbetes#L"));
+    EXPECT_EQ(d.titulo,
+              QStringLiteral("Palavras iniciadas por “ca” e  terminadas em “ar” no texto do verbete  (5 verbetes)."));
 
     d.log.clear();
     p.RetornoBusca(QStringLiteral("*"), QStringLiteral("L"), 1, 3);
-    EXPECT_EQ(d.log.at(3), QStringLiteral("Pagina 210 filtros#Filtro: Verbo<BR>#numVerbetes#2 verbetes#listaVerbetes#L"));
+    EXPECT_EQ(d.log.at(3),
+              QStringLiteral("Pagina 210 filtros#Filtro: Verbo<BR>#numVerbetes#2 verbetes#listaVerbetes#L"));
     EXPECT_EQ(d.titulo, QStringLiteral("Resultado da aplicação do filtro  (2 verbetes)."));
 
     // A pattern with two wildcards fills the list but changes no page or title.
@@ -97,7 +100,8 @@ TEST(PaginasResultado, NaoEncontradoMantemAAba)
     d.log.clear();
     d.filtros = QStringLiteral("Filtro: Gírias");
     p.NaoEncontrado(QStringLiteral("*"), 3);
-    EXPECT_EQ(d.log.at(2), QStringLiteral("Pagina 210 filtros#Filtro: Gírias<BR>#numVerbetes#nenhum verbete#listaVerbetes#"));
+    EXPECT_EQ(d.log.at(2),
+              QStringLiteral("Pagina 210 filtros#Filtro: Gírias<BR>#numVerbetes#nenhum verbete#listaVerbetes#"));
     EXPECT_EQ(d.titulo, QStringLiteral("Resultado da aplicação do filtro  (nenhum verbete)."));
 
     d.log.clear();
@@ -105,7 +109,8 @@ TEST(PaginasResultado, NaoEncontradoMantemAAba)
     EXPECT_EQ(d.log.at(2), QStringLiteral("Pagina 252 1#qu#filtros#Filtro: Gírias<BR>"));
     EXPECT_EQ(d.titulo, QStringLiteral("Não foi encontrado nenhum verbete iniciado por “qu”."));
     p.NaoEncontrado(QStringLiteral("ab*ba"), 2);
-    EXPECT_EQ(d.titulo, QStringLiteral("Não foi encontrado nenhum verbete iniciado por \"ab\" e  terminado em \"ba\"."));
+    EXPECT_EQ(d.titulo,
+              QStringLiteral("Não foi encontrado nenhum verbete iniciado por \"ab\" e  terminado em \"ba\"."));
 }
 
 TEST(PaginasResultado, TituloPreenchidoSemCodificar)

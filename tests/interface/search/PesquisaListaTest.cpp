@@ -1,11 +1,11 @@
 // The list searches over a fake engine: what the engine is asked, what the
 // events carry, how the list fills in chunks, and how a fill stops.
+#include "PesquisaLista.h"
+
 #include "AmbienteBusca.h"
 #include "CList.h"
 #include "MotorBuscaFalso.h"
-#include "PesquisaLista.h"
 #include "ResultadosHtml.h"
-
 #include "TabelaCasos.h"
 
 #include <functional>
@@ -72,9 +72,10 @@ TEST_F(Busca, TermoPedidoETermoRepassado)
     pesquisa.ListaPesquisaFlexivel(QStringLiteral("Casa"), QString());
     pesquisa.ListaPesquisaMascara(QStringLiteral("Des*"), QStringLiteral("5;"));
     pesquisa.ListaPesquisaReversa(QStringLiteral("água +fria"), QString());
-    EXPECT_EQ(motor.chamadas, (QStringList{QStringLiteral("PesquisaPalavra casa"), QStringLiteral("PesquisaMascara Des*"),
-                                           QStringLiteral("DefineFiltro 0 0"), QStringLiteral("DefineFiltro 3 13"),
-                                           QStringLiteral("DefineFiltro 1 0"), QStringLiteral("PesquisaReversa água +fria")}));
+    EXPECT_EQ(motor.chamadas,
+              (QStringList{QStringLiteral("PesquisaPalavra casa"), QStringLiteral("PesquisaMascara Des*"),
+                           QStringLiteral("DefineFiltro 0 0"), QStringLiteral("DefineFiltro 3 13"),
+                           QStringLiteral("DefineFiltro 1 0"), QStringLiteral("PesquisaReversa água +fria")}));
     EXPECT_EQ(eventos, (QStringList{QStringLiteral("RetornoBusca Casa 2 1"), QStringLiteral("Oculta"),
                                     QStringLiteral("RetornoBusca Des* 2 2"), QStringLiteral("Oculta"),
                                     QStringLiteral("RetornoBusca água fria 2 3"), QStringLiteral("Oculta")}));
@@ -149,7 +150,8 @@ TEST(ResultadosHtmlTexto, ElementoSemOsInternos)
     EXPECT_EQ(ResultadosHtml::TextoElemento(QStringLiteral("D_ETM"), html), u"(Lat. )");
     EXPECT_EQ(ResultadosHtml::TextoElemento(QStringLiteral("D_DEF"), html), u"um <i>abrigo</i> fim");
     EXPECT_EQ(ResultadosHtml::TextoElemento(QStringLiteral("D_N_CG"), html), u"");
-    EXPECT_EQ(ResultadosHtml::TextoElemento(QStringLiteral("D_ETM"), QStringLiteral("<span id=\"D_ETM\">sem fim")), u"");
+    EXPECT_EQ(ResultadosHtml::TextoElemento(QStringLiteral("D_ETM"), QStringLiteral("<span id=\"D_ETM\">sem fim")),
+              u"");
 }
 
 TEST(ResultadosHtmlTexto, ResumoCortaEm120)
@@ -159,13 +161,16 @@ TEST(ResultadosHtmlTexto, ResumoCortaEm120)
     };
     const QString a(40, u'a'), b(40, u'b'), c(40, u'c');
     // 120 characters in the three parts: cut by the blanks, no mark.
-    const QString r120 = ResultadosHtml::ResumoDe(verbete(a, QStringLiteral("<span id=\"D_N_CG\">") + b + QStringLiteral("</span>"), c));
+    const QString r120 =
+        ResultadosHtml::ResumoDe(verbete(a, QStringLiteral("<span id=\"D_N_CG\">") + b + QStringLiteral("</span>"), c));
     EXPECT_EQ(r120, a + u' ' + b + u' ' + QString(38, u'c'));
-    const QString r121 = ResultadosHtml::ResumoDe(verbete(a, QStringLiteral("<span id=\"D_N_CG\">") + b + QStringLiteral("</span>"), c + u'c'));
+    const QString r121 = ResultadosHtml::ResumoDe(
+        verbete(a, QStringLiteral("<span id=\"D_N_CG\">") + b + QStringLiteral("</span>"), c + u'c'));
     EXPECT_EQ(r121, a + u' ' + b + u' ' + QString(38, u'c') + QStringLiteral("..."));
     // The usage label comes first: it is the class shown.
-    const QString reg = ResultadosHtml::ResumoDe(verbete(QStringLiteral("(Lat.)"),
-        QStringLiteral("<span id=\"D_N_REG\">Bras.</span><span id=\"D_N_CG\">m.</span>"), QStringLiteral("Um<BR>dois")));
+    const QString reg = ResultadosHtml::ResumoDe(verbete(
+        QStringLiteral("(Lat.)"), QStringLiteral("<span id=\"D_N_REG\">Bras.</span><span id=\"D_N_CG\">m.</span>"),
+        QStringLiteral("Um<BR>dois")));
     EXPECT_EQ(reg, u"(Lat.) Bras. Umdois");
     EXPECT_EQ(ResultadosHtml::ResumoDe(QString()), u"  ");
 }
@@ -179,13 +184,15 @@ TEST(ResultadosHtmlTexto, ListaDaPaginaPelaAlturaDaJanela)
     QString pares;
     for (const auto& [p, id] : motor.resultados)
         pares += p + u'|' + QString::number(id) + u'|';
-    const QString fim = QStringLiteral("<BR><span id='T4'>Veja a lista completa de verbetes no item \"Resultados da Pesquisa\".</span>");
+    const QString fim = QStringLiteral(
+        "<BR><span id='T4'>Veja a lista completa de verbetes no item \"Resultados da Pesquisa\".</span>");
 
     const QString html = ResultadosHtml::Monta(motor, pares, 7200);
     EXPECT_EQ(html.count(QStringLiteral("<span id='T7'>")), 7);
     EXPECT_TRUE(html.endsWith(fim));
-    EXPECT_TRUE(html.startsWith(QStringLiteral("<span id='T7'><a href='goID://1000'>manga<span id=\"D_SUP_RES\">2</span></a></span><BR>"
-                                               "<table width=100% ><tr><td><span id='T8'><a href='goID://1000'>  Fruto.</a></td></tr></table></span>")));
+    EXPECT_TRUE(html.startsWith(QStringLiteral(
+        "<span id='T7'><a href='goID://1000'>manga<span id=\"D_SUP_RES\">2</span></a></span><BR>"
+        "<table width=100% ><tr><td><span id='T8'><a href='goID://1000'>  Fruto.</a></td></tr></table></span>")));
     EXPECT_EQ(ResultadosHtml::Monta(motor, pares, 8000).count(QStringLiteral("<span id='T7'>")), 8);
     const QString curta = ResultadosHtml::Monta(motor, QStringLiteral("a|1|b|2|"), 7200);
     EXPECT_EQ(curta.count(QStringLiteral("<span id='T7'>")), 2);

@@ -3,7 +3,6 @@
 
 #include <QStringList>
 #include <gtest/gtest.h>
-
 #include <map>
 #include <memory>
 
@@ -14,7 +13,7 @@ struct BotaoFalso : BotaoPele {
     QSize tamanho{17, 17};
     int cargas = 0;
 
-    BotaoFalso(const char* n, const char* f) : nome(QString::fromLatin1(n)), figura(QString::fromLatin1(f)) {}
+    BotaoFalso(const char* n, const char* f) : nome(QString::fromLatin1(n)), figura(QString::fromLatin1(f)) { }
     QString Nome() const override { return nome; }
     QString Tag() const override { return tag; }
     void DefineTag(const QString& t) override { tag = t; }
@@ -66,10 +65,17 @@ struct Janela {
 TEST(ControleBotoes, NomesBase)
 {
     const std::pair<const char*, const char*> casos[] = {
-        {"btAnterior", "BTNSETAESQUERDA"}, {"BTPROXIMO", "BTNSETADIREITA"}, {"btCasa", "BTNCASA"},
-        {"imgMin", "BTNMINIMIZAR"},        {"imgClose", "BTNFECHAR"},       {"imgNota", "BTNLAPIS"},
-        {"imgPrinter", "BTNPRINTER"},      {"imgArquivo", "BTNARQUIVO"},    {"imgAjuda", "BTNAJUDA"},
-        {"btVisual1", ""},                 {"imgMove", ""},
+        {"btAnterior", "BTNSETAESQUERDA"},
+        {"BTPROXIMO", "BTNSETADIREITA"},
+        {"btCasa", "BTNCASA"},
+        {"imgMin", "BTNMINIMIZAR"},
+        {"imgClose", "BTNFECHAR"},
+        {"imgNota", "BTNLAPIS"},
+        {"imgPrinter", "BTNPRINTER"},
+        {"imgArquivo", "BTNARQUIVO"},
+        {"imgAjuda", "BTNAJUDA"},
+        {"btVisual1", ""},
+        {"imgMove", ""},
     };
     for (auto [controle, base] : casos)
         EXPECT_EQ(ControleBotoes::NomeBase(QString::fromLatin1(controle), 0), QString::fromLatin1(base)) << controle;

@@ -2,7 +2,6 @@
 #include "LayoutJanela.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace {

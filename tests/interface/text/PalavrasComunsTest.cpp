@@ -1,14 +1,15 @@
 #include "PalavrasComuns.h"
 
-#include <gtest/gtest.h>
-
 #include "ImprimeQString.h"
+
+#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
-TEST(PalavrasComuns, TabelaTemAs136PalavrasNaOrdem) {
+TEST(PalavrasComuns, TabelaTemAs136PalavrasNaOrdem)
+{
     CarregaPalavrasComuns();
-    CarregaPalavrasComuns();  // a second load must not add the words again
+    CarregaPalavrasComuns(); // a second load must not add the words again
     EXPECT_EQ(QuantidadePalavrasComuns(), 136);
     EXPECT_EQ(PalavraComum(1), u"&"_s);
     EXPECT_EQ(PalavraComum(7), u"AND"_s);
@@ -22,7 +23,8 @@ TEST(PalavrasComuns, TabelaTemAs136PalavrasNaOrdem) {
     EXPECT_TRUE(PalavraComum(-1).isEmpty());
 }
 
-TEST(PalavrasComuns, ComparaEmMinusculasComAcentos) {
+TEST(PalavrasComuns, ComparaEmMinusculasComAcentos)
+{
     EXPECT_TRUE(EhPalavraComum(u"And"_s));
     EXPECT_TRUE(EhPalavraComum(u"and"_s));
     EXPECT_TRUE(EhPalavraComum(u"Estão"_s));

@@ -1,11 +1,10 @@
 #include "UtilTexto.h"
 
-#include <gtest/gtest.h>
+#include "ImprimeQString.h"
 
+#include <gtest/gtest.h>
 #include <utility>
 #include <vector>
-
-#include "ImprimeQString.h"
 
 using namespace Qt::StringLiterals;
 
@@ -16,16 +15,16 @@ const QString kNbsp(QChar(0x00A0));
 // Records the message pages RetiraPalavrasComuns asks for.
 struct Paginas {
     std::vector<std::pair<int, QStringList>> mostradas;
-    MostraModeloPagina callback() {
-        return [this](int modelo, const QStringList& valores) {
-            mostradas.emplace_back(modelo, valores);
-        };
+    MostraModeloPagina callback()
+    {
+        return [this](int modelo, const QStringList& valores) { mostradas.emplace_back(modelo, valores); };
     }
 };
 
-}  // namespace
+} // namespace
 
-TEST(NormalizaPalavra, DobraAcentosTiraSeparadoresEMinusculas) {
+TEST(NormalizaPalavra, DobraAcentosTiraSeparadoresEMinusculas)
+{
     EXPECT_EQ(NormalizaPalavra(u""_s), u""_s);
     EXPECT_EQ(NormalizaPalavra(u"(-)"_s), u""_s);
     EXPECT_EQ(NormalizaPalavra(u"ÂNGULO"_s), u"angulo"_s);
@@ -45,7 +44,8 @@ TEST(NormalizaPalavra, DobraAcentosTiraSeparadoresEMinusculas) {
     EXPECT_EQ(NormalizaPalavra(longa), longa);
 }
 
-TEST(CortaEspacoRigido, CortaNaPrimeiraMarcaDeHomonimo) {
+TEST(CortaEspacoRigido, CortaNaPrimeiraMarcaDeHomonimo)
+{
     EXPECT_EQ(CortaEspacoRigido(u"manga"_s + kNbsp + u"2"_s), u"manga"_s);
     EXPECT_EQ(CortaEspacoRigido(u"a"_s + kNbsp + u"b"_s + kNbsp + u"c"_s), u"a"_s);
     EXPECT_EQ(CortaEspacoRigido(kNbsp + u"x"_s), u""_s);
@@ -54,7 +54,8 @@ TEST(CortaEspacoRigido, CortaNaPrimeiraMarcaDeHomonimo) {
     EXPECT_EQ(CortaEspacoRigido(u""_s), u""_s);
 }
 
-TEST(TemPalavraLonga, ProcuraPedacoDeMaisDeUmCaractere) {
+TEST(TemPalavraLonga, ProcuraPedacoDeMaisDeUmCaractere)
+{
     EXPECT_FALSE(TemPalavraLonga(u""_s));
     EXPECT_FALSE(TemPalavraLonga(u"   "_s));
     EXPECT_FALSE(TemPalavraLonga(u"a b c"_s));
@@ -68,7 +69,8 @@ TEST(TemPalavraLonga, ProcuraPedacoDeMaisDeUmCaractere) {
     EXPECT_TRUE(TemPalavraLonga(u"\U0001D49C\U0001D49C"_s));
 }
 
-TEST(RetiraPalavrasComuns, DeixaSoAsPalavrasDeBusca) {
+TEST(RetiraPalavrasComuns, DeixaSoAsPalavrasDeBusca)
+{
     Paginas paginas;
     EXPECT_EQ(RetiraPalavrasComuns(u"a casa de pedra"_s, paginas.callback()), u"casa pedra"_s);
     EXPECT_EQ(RetiraPalavrasComuns(u"casa  de   pedra "_s, paginas.callback()), u"casa pedra"_s);
@@ -77,7 +79,8 @@ TEST(RetiraPalavrasComuns, DeixaSoAsPalavrasDeBusca) {
     EXPECT_TRUE(paginas.mostradas.empty());
 }
 
-TEST(RetiraPalavrasComuns, SemNadaParaBuscarMostraAPagina) {
+TEST(RetiraPalavrasComuns, SemNadaParaBuscarMostraAPagina)
+{
     Paginas paginas;
     EXPECT_EQ(RetiraPalavrasComuns(u"de"_s, paginas.callback()), u""_s);
     EXPECT_EQ(RetiraPalavrasComuns(u"a b"_s, paginas.callback()), u""_s);
@@ -100,7 +103,8 @@ TEST(RetiraPalavrasComuns, SemNadaParaBuscarMostraAPagina) {
     EXPECT_EQ(RetiraPalavrasComuns(u"de"_s, {}), u""_s);
 }
 
-TEST(CodificaHTML, TrocaCaracteresPorReferencias) {
+TEST(CodificaHTML, TrocaCaracteresPorReferencias)
+{
     EXPECT_EQ(CodificaHTML(u"a<b"_s), u"a&lt;b"_s);
     EXPECT_EQ(CodificaHTML(u"é"_s), u"&#233;"_s);
     EXPECT_EQ(CodificaHTML(u"a > b"_s), u"a&nbsp;&gt;&nbsp;b"_s);
@@ -113,7 +117,8 @@ TEST(CodificaHTML, TrocaCaracteresPorReferencias) {
     EXPECT_EQ(CodificaHTML(u""_s), u""_s);
 }
 
-TEST(CodificaHTML, NaoRecodificaOQueInsere) {
+TEST(CodificaHTML, NaoRecodificaOQueInsere)
+{
     // An inserted "&" or ";" is never read again.
     EXPECT_EQ(CodificaHTML(u"&"_s), u"&amp;"_s);
     EXPECT_EQ(CodificaHTML(u"é&"_s), u"&#233;&amp;"_s);
@@ -121,7 +126,8 @@ TEST(CodificaHTML, NaoRecodificaOQueInsere) {
     EXPECT_EQ(CodificaHTML(u"<é>"_s), u"&lt;&#233;&gt;"_s);
 }
 
-TEST(CodificaHTML, ForaDoBmpETextoLongo) {
+TEST(CodificaHTML, ForaDoBmpETextoLongo)
+{
     // A surrogate pair is one character: one reference of the code point.
     EXPECT_EQ(CodificaHTML(u"\U0001F600"_s), u"&#128512;"_s);
     EXPECT_EQ(CodificaHTML(u"a\U0001D49Cb"_s), u"a&#119964;b"_s);
@@ -136,7 +142,8 @@ TEST(CodificaHTML, ForaDoBmpETextoLongo) {
     EXPECT_EQ(codificado.count(u"&#233;"_s), 40000);
 }
 
-TEST(CodificaHTMLTexto, SoTocaNoQueNaoEhAscii) {
+TEST(CodificaHTMLTexto, SoTocaNoQueNaoEhAscii)
+{
     EXPECT_EQ(CodificaHTMLTexto(u"\u201Ccasa\u201D"_s), u"\"casa\""_s);
     EXPECT_EQ(CodificaHTMLTexto(u"\u2018casa\u2019"_s), u"'casa'"_s);
     EXPECT_EQ(CodificaHTMLTexto(u"a<b"_s), u"a<b"_s);
@@ -150,7 +157,8 @@ TEST(CodificaHTMLTexto, SoTocaNoQueNaoEhAscii) {
     EXPECT_EQ(CodificaHTMLTexto(QString(QChar(0x0093))), u"&#147;"_s);
 }
 
-TEST(RetiraTags, DeixaOTextoForaDasTags) {
+TEST(RetiraTags, DeixaOTextoForaDasTags)
+{
     EXPECT_EQ(RetiraTags(u"<b>casa</b> nova"_s), u"casa nova"_s);
     EXPECT_EQ(RetiraTags(u"a > b"_s), u"a  b"_s);
     EXPECT_EQ(RetiraTags(u"<p class=\"x\">um<br>dois</p>"_s), u"umdois"_s);
@@ -164,7 +172,8 @@ TEST(RetiraTags, DeixaOTextoForaDasTags) {
     EXPECT_EQ(RetiraTags(u""_s), u""_s);
 }
 
-TEST(limpaVerbete, LimpaOVerbeteParaExibir) {
+TEST(limpaVerbete, LimpaOVerbeteParaExibir)
+{
     EXPECT_EQ(limpaVerbete(u"casa."_s + kNbsp + u"2"_s), u"casa"_s);
     EXPECT_EQ(limpaVerbete(u"  manga"_s + kNbsp + u"3  "_s), u"manga"_s);
     EXPECT_EQ(limpaVerbete(u"a:b.c."_s), u"abc"_s);
@@ -178,7 +187,8 @@ TEST(limpaVerbete, LimpaOVerbeteParaExibir) {
     EXPECT_EQ(limpaVerbete(u"manga\u01782"_s), u"manga\u01782"_s);
 }
 
-TEST(limpaVerbete1, LimitaA39CaracteresEApara) {
+TEST(limpaVerbete1, LimitaA39CaracteresEApara)
+{
     EXPECT_EQ(limpaVerbete1(u"  casa.  "_s), u"casa."_s);
     EXPECT_EQ(limpaVerbete1(u"casa."_s + kNbsp + u"2"_s), u"casa."_s + kNbsp + u"2"_s);
     // Only spaces are trimmed; a no-break space is part of the headword.

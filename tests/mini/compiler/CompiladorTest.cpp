@@ -65,7 +65,8 @@ TEST(ClassesGramaticais, LabelsNameTheirClasses) {
         {"", 0},
     };
     for (const auto& c : casos) EXPECT_EQ(ClassesGramaticais::DoRotulo(c.rotulo), c.bits) << c.rotulo;
-    EXPECT_EQ(ClassesGramaticais::Partes("m. ,  f.  e  adj."), (std::vector<std::string>{"m.", "f.", "adj."}));
+    EXPECT_EQ(ClassesGramaticais::Partes("m. ,  f.  e  adj."),
+              (std::vector<std::string>{"m.", "f.", "adj."}));
 }
 
 TEST(ClassesGramaticais, SlangForeignAndNumeralsComeFromLabelsEtymologyAndDefinition) {
@@ -119,13 +120,15 @@ TEST(GeradorHtml, LinksLabelsAndCrossReferencesAndNumbersSenses) {
     abrev.Define({{"m.", "Masculino"}, {"adj.", "Adjetivo"}, {"lat.", "Latim"}, {"Prov.", "Provincianismo"}});
     GeradorHtml g(abrev, [](std::string_view p) { return p == "casa"; });
     EXPECT_EQ(g.Rotulo("m. e adj.", true),
-              "<a href=\"goto://m.\" title=\"Masculino\">m.</a> e <a href=\"goto://adj.\" title=\"Adjetivo\">adj.</a>");
+              "<a href=\"goto://m.\" title=\"Masculino\">m.</a> e <a href=\"goto://adj.\" "
+              "title=\"Adjetivo\">adj.</a>");
     EXPECT_EQ(g.Rotulo("Prov", false), "<a href=\"goto://Prov.\" title=\"Provincianismo\">Prov.</a>");
     EXPECT_EQ(g.Rotulo("Bot.", false), "Bot.");  // unknown: plain text
     EXPECT_EQ(g.Texto("ver _casa_ e _rua_ <x>", false),
               "ver <i><a href=\"goto://casa\">casa</a></i> e <i>rua</i> &lt;x&gt;");
-    EXPECT_EQ(g.Texto("(Do lat. _casa_)", true),
-              "(Do <a href=\"goto://lat.\" title=\"Latim\">lat.</a> <i><a href=\"goto://casa\">casa</a></i>)");
+    EXPECT_EQ(
+        g.Texto("(Do lat. _casa_)", true),
+        "(Do <a href=\"goto://lat.\" title=\"Latim\">lat.</a> <i><a href=\"goto://casa\">casa</a></i>)");
 
     std::string_view loc, resto;
     EXPECT_TRUE(GeradorHtml::SeparaLocucao("_Pedra angular_, base.", loc, resto));
@@ -137,11 +140,13 @@ TEST(GeradorHtml, LinksLabelsAndCrossReferencesAndNumbersSenses) {
     FonteVerbete v = Verbete("m.");
     v.homonimo = 3;
     const std::string um = g.Gera(v);
-    EXPECT_TRUE(um.starts_with("<span id=\"D_TIT\">Teste<span id=\"D_SUP_TIT\"><sup>3</sup></span></span>")) << um;
+    EXPECT_TRUE(um.starts_with("<span id=\"D_TIT\">Teste<span id=\"D_SUP_TIT\"><sup>3</sup></span></span>"))
+        << um;
     EXPECT_EQ(um.find("D_N_NUM"), std::string::npos);
     v.sentidos[0].linhas.push_back("Outra.");
     const std::string dois = g.Gera(v);
-    EXPECT_NE(dois.find("<span id=\"D_N_NUM\">2.</span> <span id=\"D_DEF\">Outra.</span>"), std::string::npos);
+    EXPECT_NE(dois.find("<span id=\"D_N_NUM\">2.</span> <span id=\"D_DEF\">Outra.</span>"),
+              std::string::npos);
 }
 
 namespace {
@@ -199,8 +204,9 @@ TEST(VerificaHtml, FindsEachKindOfFault) {
 }
 
 TEST(IndiceTexto, HyphenatedWordsGiveTheWholeAndTheParts) {
-    EXPECT_EQ(IndiceTexto::Palavras("Guarda-chuva, d'água; 1913 -x"),
-              (std::vector<std::string>{"Guarda-chuva", "Guarda", "chuva", "d'água", "d", "água", "1913", "x"}));
+    EXPECT_EQ(
+        IndiceTexto::Palavras("Guarda-chuva, d'água; 1913 -x"),
+        (std::vector<std::string>{"Guarda-chuva", "Guarda", "chuva", "d'água", "d", "água", "1913", "x"}));
     // A word is filed under its own spelling: accents and case aside, 1913's
     // "pharmácia" is not today's "farmácia" (the index adds that key itself).
     EXPECT_EQ(IndiceTexto::Chave("Pharmácia"), IndiceTexto::Chave("pharmacia"));
@@ -211,10 +217,10 @@ TEST(CompiladorDicionario, SameInputGivesTheSameBytes) {
     const fs::path saida = fs::temp_directory_path() / ("mini-compila-" + std::to_string(getpid()) + ".db");
     std::string erro;
     std::vector<std::string> mensagens;
-    ASSERT_TRUE(CompiladorDicionario::Compila({MINI_TEST_DATA_DIR, MINI_TEST_ABREVIATURAS, saida.string(),
-                                               MINI_TEST_HUNSPELL_BR, MINI_TEST_HUNSPELL_PT, MINI_TEST_PALAVRAS_ATUAIS,
-                                               MINI_TEST_CACHE_GRAFIA},
-                                              erro, [&](const std::string& m) { mensagens.push_back(m); }))
+    ASSERT_TRUE(CompiladorDicionario::Compila(
+        {MINI_TEST_DATA_DIR, MINI_TEST_ABREVIATURAS, saida.string(), MINI_TEST_HUNSPELL_BR,
+         MINI_TEST_HUNSPELL_PT, MINI_TEST_PALAVRAS_ATUAIS, MINI_TEST_CACHE_GRAFIA},
+        erro, [&](const std::string& m) { mensagens.push_back(m); }))
         << erro;
     EXPECT_GT(mensagens.size(), 26u);  // progress: every file read, then each stage
     const bool iguais = LeArquivo(saida) == LeArquivo(MINI_TEST_DB);
@@ -222,7 +228,8 @@ TEST(CompiladorDicionario, SameInputGivesTheSameBytes) {
     EXPECT_TRUE(iguais) << "a new compile differs from " << MINI_TEST_DB;
 
     // A missing data folder fails with a message and writes nothing.
-    EXPECT_FALSE(CompiladorDicionario::Compila({"/nao/existe", MINI_TEST_ABREVIATURAS, saida.string(), "", "", "", ""}, erro, {}));
+    EXPECT_FALSE(CompiladorDicionario::Compila(
+        {"/nao/existe", MINI_TEST_ABREVIATURAS, saida.string(), "", "", "", ""}, erro, {}));
     EXPECT_FALSE(erro.empty());
     EXPECT_FALSE(fs::exists(saida));
 }

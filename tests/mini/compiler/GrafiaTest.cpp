@@ -61,7 +61,8 @@ TEST(GrafiaModerna, HandMadeListGivesTheExpectedSpellings) {
 TEST(GrafiaModerna, OnlyWordsOfLettersAreLookedAtAndTheWorkIsBounded) {
     for (const char* p : {"", "-", "a-", "-a", "a--b", "casa nova", "d'água", "1913", "cAsa"})
         EXPECT_FALSE(GrafiaModerna::Derivavel(p)) << p;
-    for (const char* p : {"casa", "guarda-chuva", "Lisboa", "acção"}) EXPECT_TRUE(GrafiaModerna::Derivavel(p)) << p;
+    for (const char* p : {"casa", "guarda-chuva", "Lisboa", "acção"})
+        EXPECT_TRUE(GrafiaModerna::Derivavel(p)) << p;
     // A long word no list knows costs a bounded number of questions.
     ListaFixa brasil("grafia/lista-br.txt");
     GrafiaModerna grafia(brasil, nullptr);
@@ -75,11 +76,11 @@ TEST(RegrasGrafia, StressedVowelFromTheEnd) {
         int lugar;
         char32_t vogal;
     } casosTonica[] = {
-        {"casa", 1, U'a'},   {"fedia", 1, U'i'},  {"fédia", 2, U'e'}, {"ação", 0, U'a'},
-        {"têr", 0, U'e'},    {"ter", 0, U'e'},    {"pai", 0, U'a'},   {"vestaes", 0, U'a'},
-        {"chapéo", 0, U'e'}, {"idéa", 1, U'e'},   {"ideia", 1, U'e'}, {"crýptico", 2, U'i'},
-        {"quando", 1, U'a'},  {"páquima", 2, U'a'}, {"falam", 1, U'a'},  {"útil", 1, U'u'},  {"rapaz", 0, U'a'},
-        {"xyz", 0, U'i'},    {"pst", -1, 0},
+        {"casa", 1, U'a'},   {"fedia", 1, U'i'},   {"fédia", 2, U'e'}, {"ação", 0, U'a'},
+        {"têr", 0, U'e'},    {"ter", 0, U'e'},     {"pai", 0, U'a'},   {"vestaes", 0, U'a'},
+        {"chapéo", 0, U'e'}, {"idéa", 1, U'e'},    {"ideia", 1, U'e'}, {"crýptico", 2, U'i'},
+        {"quando", 1, U'a'}, {"páquima", 2, U'a'}, {"falam", 1, U'a'}, {"útil", 1, U'u'},
+        {"rapaz", 0, U'a'},  {"xyz", 0, U'i'},     {"pst", -1, 0},
     };
     for (const auto& c : casosTonica) {
         const auto t = RegrasGrafia::Tonica(mini::DecodificaUtf8(c.palavra));

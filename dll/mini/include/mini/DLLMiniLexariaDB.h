@@ -14,7 +14,7 @@
 namespace mini {
 class ConjuntoResultados;
 class Dados;
-}
+}  // namespace mini
 
 class DLLMiniLexariaDB {
 public:

@@ -11,6 +11,7 @@ namespace {
 using A = ClassesVerbais::Alternancia;
 using D = ClassesVerbais::Defeito;
 
+// clang-format off
 constexpr std::pair<std::u32string_view, A> kAlternancias[] = {
     {U"subir", A::UparaO}, {U"assubir", A::UparaO}, {U"ressubir", A::UparaO}, {U"resubir", A::UparaO},
     {U"acudir", A::UparaO}, {U"recudir", A::UparaO}, {U"bulir", A::UparaO},
@@ -111,6 +112,7 @@ constexpr std::pair<std::u32string_view, std::u32string_view> kSegundoParticipio
 // Endings whose verbs, compounds included, have only an irregular participle.
 constexpr std::pair<std::u32string_view, std::u32string_view> kParticipioUnico[] = {
     {U"abrir", U"aberto"}, {U"cobrir", U"coberto"}, {U"screver", U"scrito"}};
+// clang-format on
 
 template <typename V>
 std::unordered_map<std::u32string, V> Mapa(const std::pair<std::u32string_view, V>* inicio, std::size_t n) {
@@ -131,7 +133,8 @@ ClassesVerbais::Alternancia ClassesVerbais::AlternanciaListada(std::u32string_vi
     const auto it = mapa.find(std::u32string(verbo));
     if (it != mapa.end()) return it->second;
     for (auto fim : kFinaisDeHiato)
-        if (verbo.size() >= fim.size() && verbo.substr(verbo.size() - fim.size()) == fim) return Alternancia::Hiato;
+        if (verbo.size() >= fim.size() && verbo.substr(verbo.size() - fim.size()) == fim)
+            return Alternancia::Hiato;
     return Alternancia::Nenhuma;
 }
 

@@ -73,7 +73,8 @@ std::optional<Conjugacao> Conjuga(std::string_view verbo) {
 std::string Conjugador::TextoConjugacao(std::string_view verbo) {
     const auto c = Conjuga(verbo);
     if (!c) return {};
-    return TextoCompacto::Monta(verbo, c->lida, c->moderno, c->formas, c->porRegra ? &c->desinencias : nullptr);
+    return TextoCompacto::Monta(verbo, c->lida, c->moderno, c->formas,
+                                c->porRegra ? &c->desinencias : nullptr);
 }
 
 std::vector<std::string> Conjugador::Formas(std::string_view verbo) {

@@ -11,12 +11,20 @@ using Padrao = TabelaDesinencias::Padrao;
 
 bool EhVogal(char32_t c) {
     switch (c) {
-        case U'a': case U'e': case U'i': case U'o': case U'u':
-        case U'á': case U'é': case U'í': case U'ó': case U'ú':
-        case U'â': case U'ê': case U'ô':
-            return true;
-        default:
-            return false;
+        case U'a':
+        case U'e':
+        case U'i':
+        case U'o':
+        case U'u':
+        case U'á':
+        case U'é':
+        case U'í':
+        case U'ó':
+        case U'ú':
+        case U'â':
+        case U'ê':
+        case U'ô': return true;
+        default: return false;
     }
 }
 
@@ -26,9 +34,7 @@ bool TerminaEm(std::u32string_view s, std::u32string_view fim) {
 
 // A stem ending in gu or qu before -er/-ir keeps the u only to harden the
 // consonant: it is not a vowel of the stem.
-bool UMudo(std::u32string_view radical) {
-    return TerminaEm(radical, U"gu") || TerminaEm(radical, U"qu");
-}
+bool UMudo(std::u32string_view radical) { return TerminaEm(radical, U"gu") || TerminaEm(radical, U"qu"); }
 
 // Position of the stem's last sounded vowel, or npos.
 std::size_t UltimaVogal(std::u32string_view radical) {
@@ -52,20 +58,15 @@ bool Subjuntivo(std::size_t i) { return i >= 36 && i <= 41; }
 // Whether slot i takes the changed stem.
 bool Alterna(Alternancia a, std::size_t i) {
     switch (a) {
-        case Alternancia::Nenhuma:
-            return false;
+        case Alternancia::Nenhuma: return false;
         case Alternancia::EparaI:
-        case Alternancia::OparaU:
-            return i == 0 || Subjuntivo(i) || Em(i, {55, 56, 58});
-        case Alternancia::UparaO:
-            return Em(i, {1, 2, 5, 54});
+        case Alternancia::OparaU: return i == 0 || Subjuntivo(i) || Em(i, {55, 56, 58});
+        case Alternancia::UparaO: return Em(i, {1, 2, 5, 54});
         case Alternancia::EparaITonica:
-        case Alternancia::OparaUTonica:
-            return Em(i, {0, 1, 2, 5, 54, 55, 56, 58}) || Subjuntivo(i);
+        case Alternancia::OparaUTonica: return Em(i, {0, 1, 2, 5, 54, 55, 56, 58}) || Subjuntivo(i);
         case Alternancia::Ear:
         case Alternancia::Iar:
-        case Alternancia::Hiato:
-            return Em(i, {0, 1, 2, 5, 36, 37, 38, 41, 54, 55, 58});
+        case Alternancia::Hiato: return Em(i, {0, 1, 2, 5, 36, 37, 38, 41, 54, 55, 58});
     }
     return false;
 }
@@ -102,9 +103,12 @@ std::u32string Junta(std::u32string radical, std::u32string_view desinencia, Pad
     if (!radical.empty()) {
         const char32_t c = radical.back();
         if (padrao == Padrao::Ar && (d == U'e' || d == U'é' || d == U'ê')) {
-            if (c == U'c') radical.replace(radical.size() - 1, 1, U"qu");
-            else if (c == U'ç') radical.back() = U'c';
-            else if (c == U'g') radical.replace(radical.size() - 1, 1, U"gu");
+            if (c == U'c')
+                radical.replace(radical.size() - 1, 1, U"qu");
+            else if (c == U'ç')
+                radical.back() = U'c';
+            else if (c == U'g')
+                radical.replace(radical.size() - 1, 1, U"gu");
         } else if ((padrao == Padrao::Er || padrao == Padrao::Ir) &&
                    (d == U'a' || d == U'o' || d == U'á' || d == U'ó')) {
             if (UMudo(radical)) {
@@ -122,10 +126,14 @@ std::u32string Junta(std::u32string radical, std::u32string_view desinencia, Pad
 }
 
 bool PadraoSimples(std::u32string_view verbo, Padrao& padrao) {
-    if (TerminaEm(verbo, U"ar")) padrao = Padrao::Ar;
-    else if (TerminaEm(verbo, U"er")) padrao = Padrao::Er;
-    else if (TerminaEm(verbo, U"ir")) padrao = Padrao::Ir;
-    else return false;
+    if (TerminaEm(verbo, U"ar"))
+        padrao = Padrao::Ar;
+    else if (TerminaEm(verbo, U"er"))
+        padrao = Padrao::Er;
+    else if (TerminaEm(verbo, U"ir"))
+        padrao = Padrao::Ir;
+    else
+        return false;
     return true;
 }
 
@@ -215,23 +223,19 @@ void FlexaoRegular::AplicaDefeito(ClassesVerbais::Defeito defeito, Formas72& for
     for (std::size_t i = 0; i < LeitorTabela::kGerundio; ++i) {
         bool falta = false;
         switch (defeito) {
-            case D::Nenhum:
-                break;
+            case D::Nenhum: break;
             case D::Impessoal: {
                 if (i >= LeitorTabela::kImperativo && i < LeitorTabela::kInfinitivo) {
                     falta = true;
                 } else {
-                    const std::size_t pessoa = (i >= LeitorTabela::kInfinitivo ? i - LeitorTabela::kInfinitivo : i) % 6;
+                    const std::size_t pessoa =
+                        (i >= LeitorTabela::kInfinitivo ? i - LeitorTabela::kInfinitivo : i) % 6;
                     falta = pessoa != 2 && pessoa != 5;
                 }
                 break;
             }
-            case D::SemOA:
-                falta = i == 0 || Subjuntivo(i) || Em(i, {55, 56, 58});
-                break;
-            case D::SoArrizotonicas:
-                falta = Em(i, {0, 1, 2, 5, 54, 55, 56, 58}) || Subjuntivo(i);
-                break;
+            case D::SemOA: falta = i == 0 || Subjuntivo(i) || Em(i, {55, 56, 58}); break;
+            case D::SoArrizotonicas: falta = Em(i, {0, 1, 2, 5, 54, 55, 56, 58}) || Subjuntivo(i); break;
         }
         if (falta) formas[i].assign(1, U'/');
     }

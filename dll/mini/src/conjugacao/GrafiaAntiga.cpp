@@ -9,6 +9,7 @@ namespace {
 // Base letter of a lower-case letter, or 0 when it is not one we accept.
 char32_t LetraBase(char32_t c) {
     if (c >= U'a' && c <= U'z') return c;
+    // clang-format off
     switch (c) {
         case U'ç': return c;
         // The tilde is a letter of the stem, not a stress mark ("anãzar").
@@ -20,6 +21,7 @@ char32_t LetraBase(char32_t c) {
         case U'ú': case U'ù': case U'û': case U'ü': return U'u';
         default: return 0;
     }
+    // clang-format on
 }
 
 char32_t Minuscula(char32_t c) {
@@ -28,13 +30,11 @@ char32_t Minuscula(char32_t c) {
     return c;
 }
 
-bool Vogal(char32_t c) {
-    return c == U'a' || c == U'e' || c == U'i' || c == U'o' || c == U'u' || c == U'y';
-}
+bool Vogal(char32_t c) { return c == U'a' || c == U'e' || c == U'i' || c == U'o' || c == U'u' || c == U'y'; }
 
 // Words whose doubled c is still written today because both are sounded.
-constexpr std::array<std::u32string_view, 5> kCcSonoro = {
-    U"friccionar", U"confeccionar", U"infeccionar", U"faccionar", U"succionar"};
+constexpr std::array<std::u32string_view, 5> kCcSonoro = {U"friccionar", U"confeccionar", U"infeccionar",
+                                                          U"faccionar", U"succionar"};
 
 }  // namespace
 

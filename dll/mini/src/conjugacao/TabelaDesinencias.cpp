@@ -75,10 +75,11 @@ constexpr std::u32string_view kArguir =
 struct Tabelas {
     std::array<Formas72, 9> lidas;
     Tabelas() {
-        const std::array<std::u32string_view, 9> textos = {kAr,  kEr,        kIr,  kAir,   kUir,
+        const std::array<std::u32string_view, 9> textos = {kAr,        kEr,  kIr,   kAir,   kUir,
                                                            kConstruir, kOer, kUzir, kArguir};
         for (std::size_t i = 0; i < textos.size(); ++i)
-            if (!LeitorTabela::Le(textos[i], lidas[i])) throw std::logic_error("tabela de desinências malformada");
+            if (!LeitorTabela::Le(textos[i], lidas[i]))
+                throw std::logic_error("tabela de desinências malformada");
     }
 };
 

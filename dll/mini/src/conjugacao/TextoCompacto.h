@@ -18,8 +18,9 @@ public:
     // cabeca: the headword as given; moderno: the infinitive conjugated.
     // desinencias: the endings the forms were built with, or nullptr when
     // the forms came from an irregular model (those are always written whole).
-    static std::string Monta(std::string_view cabeca, std::u32string_view cabecaLida, std::u32string_view moderno,
-                             const Formas72& formas, const Formas72* desinencias);
+    static std::string Monta(std::string_view cabeca, std::u32string_view cabecaLida,
+                             std::u32string_view moderno, const Formas72& formas,
+                             const Formas72* desinencias);
 };
 
 }  // namespace mini

@@ -83,7 +83,8 @@ constexpr Modelo kModelos[] = {
      U"disser disseres disser dissermos disserdes disserem|diz diga digamos dizei digam|=|=|dito"},
     {U"trazer", U"*",
      U"trago trazes traz trazemos trazeis trazem|=|trouxe trouxeste trouxe trouxemos trouxestes trouxeram|"
-     U"trouxera trouxeras trouxera trouxéramos trouxéreis trouxeram|trarei trarás trará traremos trareis trarão|"
+     U"trouxera trouxeras trouxera trouxéramos trouxéreis trouxeram|trarei trarás trará traremos trareis "
+     U"trarão|"
      U"traria trarias traria traríamos traríeis trariam|traga tragas traga tragamos tragais tragam|"
      U"trouxesse trouxesses trouxesse trouxéssemos trouxésseis trouxessem|"
      U"trouxer trouxeres trouxer trouxermos trouxerdes trouxerem|traz traga tragamos trazei tragam|=|=|="},
@@ -102,7 +103,8 @@ constexpr Modelo kModelos[] = {
      U"puder puderes puder pudermos puderdes puderem|/ / / / /|=|=|="},
     {U"querer", U"*",
      U"= = quer = = =|=|quis quiseste quis quisemos quisestes quiseram|"
-     U"quisera quiseras quisera quiséramos quiséreis quiseram|=|=|queira queiras queira queiramos queirais queiram|"
+     U"quisera quiseras quisera quiséramos quiséreis quiseram|=|=|queira queiras queira queiramos queirais "
+     U"queiram|"
      U"quisesse quisesses quisesse quiséssemos quisésseis quisessem|"
      U"quiser quiseres quiser quisermos quiserdes quiserem|quer queira queiramos = queiram|=|=|="},
     // Only the present is like querer's: requeri, requeresse, requerido.
@@ -126,13 +128,16 @@ constexpr Modelo kModelos[] = {
      U"creio crês crê cremos credes creem|=|=|=|=|=|creia creias creia creiamos creiais creiam|=|=|"
      U"crê creia creiamos crede creiam|=|=|="},
     {U"rir", U"sor",
-     U"rio ris ri rimos rides riem|=|=|=|=|=|ria rias ria riamos riais riam|=|=|ri ria riamos ride riam|=|=|="},
+     U"rio ris ri rimos rides riem|=|=|=|=|=|ria rias ria riamos riais riam|=|=|ri ria riamos ride "
+     U"riam|=|=|="},
     {U"ouvir", U"entre ex",
      U"ouço = = = = =|=|=|=|=|=|ouça ouças ouça ouçamos ouçais ouçam|=|=|= ouça ouçamos = ouçam|=|=|="},
     {U"perder", U"",
-     U"perco = = = = =|=|=|=|=|=|perca percas perca percamos percais percam|=|=|= perca percamos = percam|=|=|="},
+     U"perco = = = = =|=|=|=|=|=|perca percas perca percamos percais percam|=|=|= perca percamos = "
+     U"percam|=|=|="},
     {U"valer", U"des equi",
-     U"valho = = = = =|=|=|=|=|=|valha valhas valha valhamos valhais valham|=|=|= valha valhamos = valham|=|=|="},
+     U"valho = = = = =|=|=|=|=|=|valha valhas valha valhamos valhais valham|=|=|= valha valhamos = "
+     U"valham|=|=|="},
     {U"medir", U"des re",
      U"meço = = = = =|=|=|=|=|=|meça meças meça meçamos meçais meçam|=|=|= meça meçamos = meçam|=|=|="},
     {U"pedir", U"des desim ex im re reex",
@@ -144,10 +149,10 @@ constexpr Modelo kModelos[] = {
      U"prouvera prouveras prouvera prouvéramos prouvéreis prouveram|=|=|=|"
      U"prouvesse prouvesses prouvesse prouvéssemos prouvésseis prouvessem|"
      U"prouver prouveres prouver prouvermos prouverdes prouverem|praz = = = =|=|=|="},
-    {U"frigir", U"",
-     U"= freges frege = = fregem|=|=|=|=|=|=|=|=|frege = = = =|=|=|frigido frito"},
+    {U"frigir", U"", U"= freges frege = = fregem|=|=|=|=|=|=|=|=|frege = = = =|=|=|frigido frito"},
     {U"parir", U"mal",
-     U"pairo = = = = =|=|=|=|=|=|paira pairas paira pairamos pairais pairam|=|=|= paira pairamos = pairam|=|=|="},
+     U"pairo = = = = =|=|=|=|=|=|paira pairas paira pairamos pairais pairam|=|=|= paira pairamos = "
+     U"pairam|=|=|="},
 };
 
 struct Lido {
@@ -186,8 +191,10 @@ bool PrefixoAceito(std::u32string_view lista, std::u32string_view prefixo) {
 std::u32string FormaComposta(std::u32string_view prefixo, const std::u32string& forma) {
     if (prefixo.empty() || forma.empty() || forma == U"/") return forma;
     std::u32string f = forma;
-    if (f == U"tem" || f == U"vem" || f == U"tens" || f == U"vens") f[1] = U'é';
-    else if (f == U"pôr") f = U"por";
+    if (f == U"tem" || f == U"vem" || f == U"tens" || f == U"vens")
+        f[1] = U'é';
+    else if (f == U"pôr")
+        f = U"por";
     return std::u32string(prefixo) + f;
 }
 

@@ -4,7 +4,11 @@
 
 namespace {
 
-enum : uint8_t { Fundo = 0, Traco = 1, Vazio = 2 };
+enum : uint8_t {
+    Fundo = 0,
+    Traco = 1,
+    Vazio = 2
+};
 
 std::vector<uint32_t> Paleta() { return {BordasPagina::CorFundo, BordasPagina::CorBorda, 0xFFFFFF, 0xFFFFFF}; }
 

@@ -12,9 +12,9 @@
 
 class BordasPagina {
 public:
-    static constexpr int Lado = 8;                 // corners and edges are 8 x 8
-    static constexpr uint32_t CorFundo = 0xF6F6EE;   // the side box's own background
-    static constexpr uint32_t CorBorda = 0x8DB5D3;   // the window's light accent border
+    static constexpr int Lado = 8; // corners and edges are 8 x 8
+    static constexpr uint32_t CorFundo = 0xF6F6EE; // the side box's own background
+    static constexpr uint32_t CorBorda = 0x8DB5D3; // the window's light accent border
 
     // File name and picture, every one the pages name.
     static std::vector<std::pair<QString, ImagemGif>> Todas();

@@ -56,17 +56,14 @@ void ImagemGif::Pinta(int x, int y, uint8_t indice)
         m_pixels[static_cast<size_t>(y * m_largura + x)] = indice;
 }
 
-uint8_t ImagemGif::Indice(int x, int y) const
-{
-    return m_pixels[static_cast<size_t>(y * m_largura + x)];
-}
+uint8_t ImagemGif::Indice(int x, int y) const { return m_pixels[static_cast<size_t>(y * m_largura + x)]; }
 
 QByteArray ImagemGif::Lzw(int tamanhoMinimo) const
 {
     const uint32_t limpa = 1u << tamanhoMinimo;
     const uint32_t fim = limpa + 1;
     std::unordered_map<uint32_t, uint32_t> dicionario;
-    uint32_t maior = fim;            // the last code in use
+    uint32_t maior = fim; // the last code in use
     int largura = tamanhoMinimo + 1;
     Bits bits;
     bits.Escreve(limpa, largura);
@@ -103,16 +100,16 @@ QByteArray ImagemGif::Lzw(int tamanhoMinimo) const
 
 QByteArray ImagemGif::Codifica() const
 {
-    int bitsCor = 1;   // the colour table holds 2^bitsCor entries
+    int bitsCor = 1; // the colour table holds 2^bitsCor entries
     while ((1u << bitsCor) < m_paleta.size())
         ++bitsCor;
 
     QByteArray b("GIF89a");
     Palavra16(b, m_largura);
     Palavra16(b, m_altura);
-    b.append(static_cast<char>(0xF0 | (bitsCor - 1)));   // global table, 8-bit colour resolution
-    b.append('\0');                                        // background index
-    b.append('\0');                                        // square pixels
+    b.append(static_cast<char>(0xF0 | (bitsCor - 1))); // global table, 8-bit colour resolution
+    b.append('\0'); // background index
+    b.append('\0'); // square pixels
     for (int i = 0; i < (1 << bitsCor); ++i) {
         const uint32_t c = i < static_cast<int>(m_paleta.size()) ? m_paleta[static_cast<size_t>(i)] : 0;
         b.append(static_cast<char>((c >> 16) & 0xFF));

@@ -8,10 +8,7 @@
 
 namespace {
 
-QPen Traco(const QColor& cor, double largura)
-{
-    return QPen(cor, largura, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
+QPen Traco(const QColor& cor, double largura) { return QPen(cor, largura, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
 // Horizontal strokes one logical pixel thick sit on half pixels so that
 // they stay sharp at both scales.

@@ -12,7 +12,11 @@ class QPainter;
 
 class DesenhoBotoes {
 public:
-    enum class Estado { Normal, Selecionado, Menu };
+    enum class Estado {
+        Normal,
+        Selecionado,
+        Menu
+    };
 
     // Toolbar, 26 x 26: history and home.
     static void SetaEsquerda(QPainter& p, QSizeF t, Estado e);

@@ -14,8 +14,8 @@ public:
     // The background is a header band, a flat body and a footer band inside
     // a one-pixel frame. Outside these margins every row and column of the
     // picture repeats, so the window may stretch the middle to any size.
-    static constexpr int AlturaCabecalho = 62;   // accent line below it
-    static constexpr int AlturaRodape = 23;      // the entry view stops here
+    static constexpr int AlturaCabecalho = 62; // accent line below it
+    static constexpr int AlturaRodape = 23; // the entry view stops here
     static QMargins Margens9() { return QMargins(4, AlturaCabecalho + 4, 4, AlturaRodape + 1); }
 
     // Drawn for any size: the resource is the 478 x 333 drawing, and the

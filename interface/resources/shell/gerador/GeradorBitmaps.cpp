@@ -17,8 +17,8 @@ void Par(QList<GeradorBitmaps::Bitmap>& lista, const char* nome, QSize t, Desenh
 {
     const QString base = QString::fromLatin1(nome);
     lista.append({base, t, [d](QPainter& p, QSizeF s) { d(p, s, Estado::Normal); }});
-    lista.append({base + QStringLiteral("SELECIONADO"), t,
-                  [d](QPainter& p, QSizeF s) { d(p, s, Estado::Selecionado); }});
+    lista.append(
+        {base + QStringLiteral("SELECIONADO"), t, [d](QPainter& p, QSizeF s) { d(p, s, Estado::Selecionado); }});
 }
 
 void Menu(QList<GeradorBitmaps::Bitmap>& lista, const char* nome, QSize t, const QString& palavra)

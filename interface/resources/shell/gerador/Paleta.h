@@ -10,7 +10,7 @@ struct Paleta {
     static inline const QColor AcentoClaro{220, 234, 244};
     static inline const QColor BordaClara{141, 181, 211};
 
-    static inline const QColor Ardosia{52, 82, 104};   // window controls and menu words
+    static inline const QColor Ardosia{52, 82, 104}; // window controls and menu words
     static inline const QColor Texto{38, 52, 64};
     static inline const QColor TextoSuave{98, 116, 130};
 
