@@ -336,6 +336,11 @@ bool AreaConsulta::TrataTecla(QObject* objeto, QKeyEvent* tecla)
         // In two-box mode the letter starts the first part.
         QLineEdit* caixa = txtEntrada->isVisibleTo(m.janela) ? txtEntrada : m_pesquisa->Painel().Entrada1Widget();
         caixa->setText(acao.texto);
+        // Keys can arrive while the window is not the active one (no window
+        // manager, or a splash just gone): without this the next letter would
+        // come here again and replace the first.
+        if (!m.janela->isActiveWindow())
+            m.janela->activateWindow();
         caixa->setFocus();
         caixa->setCursorPosition(int(acao.texto.size()));
         m_controlador->TextoDigitado(acao.texto);

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 #ifdef Q_OS_UNIX
@@ -121,6 +122,19 @@ int main(int argc, char** argv)
     };
     QObject::connect(&janela, &frmMain::PrimeiraPintura, &splash, mantemSplash);
     QObject::connect(&janela, &frmMain::VisorCriado, &splash, mantemSplash);
+    QObject::connect(&splash, &frmSplash::TeclaDigitada, &janela,
+                     [&janela](int tecla, Qt::KeyboardModifiers modificadores, const QString& texto) {
+                         QCoreApplication::postEvent(&janela,
+                                                     new QKeyEvent(QEvent::KeyPress, tecla, modificadores, texto));
+                     });
+    // The splash held the keyboard; a word typed right after it must reach
+    // the main window.
+    QObject::connect(&splash, &frmSplash::Fechado, &janela, [&janela] {
+        if (janela.isVisible()) {
+            janela.raise();
+            janela.activateWindow();
+        }
+    });
     janela.show();
     splash.PedeFechamento();
     return app.exec();

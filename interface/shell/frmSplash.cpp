@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -63,4 +64,22 @@ void frmSplash::mousePressEvent(QMouseEvent*)
     // A click is the user's close.
     m_liberado = true;
     close();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* e)
+{
+    // Typing is the user starting to work: the splash goes, the key goes on.
+    // Shift or Caps Lock alone is only the start of a key.
+    switch (e->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock: QWidget::keyPressEvent(e); return;
+    default: break;
+    }
+    m_liberado = true;
+    close();
+    emit TeclaDigitada(e->key(), e->modifiers(), e->text());
 }

@@ -28,11 +28,15 @@ public:
 
 signals:
     void Fechado();
+    // A key typed over the splash: it closes, and the key belongs to the
+    // window underneath.
+    void TeclaDigitada(int tecla, Qt::KeyboardModifiers modificadores, const QString& texto);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QLabel* lblSplash;

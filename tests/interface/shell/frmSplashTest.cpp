@@ -37,3 +37,17 @@ TEST(frmSplash, CliqueDoUsuarioFechaNaHora)
     EXPECT_FALSE(splash.isVisible());
     EXPECT_FALSE(splash.Aguardando());
 }
+
+TEST(frmSplash, TeclaFechaNaHoraEPassaATecla)
+{
+    frmSplash splash(QStringLiteral("1.0.0"), 10000);
+    splash.show();
+    QSignalSpy passada(&splash, &frmSplash::TeclaDigitada);
+    QTest::keyClick(&splash, Qt::Key_Shift);
+    EXPECT_TRUE(splash.isVisible());
+    QTest::keyClick(&splash, 'C');
+    EXPECT_FALSE(splash.isVisible());
+    ASSERT_EQ(passada.count(), 1);
+    EXPECT_EQ(passada.at(0).at(0).toInt(), int(Qt::Key_C));
+    EXPECT_EQ(passada.at(0).at(2).toString(), u"C");
+}
