@@ -64,6 +64,9 @@ int main(int argc, char** argv)
     // The program ends when the main window unloads, not when the last
     // window (the splash, a message) closes.
     app.setQuitOnLastWindowClosed(false);
+    // Caught from here on: a stop asked for while the window loads waits
+    // for the event loop and closes the window as the user would.
+    SinaisTermino sinais;
 
     frmSplash splash(VersaoPrograma::Versao());
     splash.show();
@@ -110,7 +113,6 @@ int main(int argc, char** argv)
             janela.close();
         QCoreApplication::quit();
     };
-    SinaisTermino sinais;
     QObject::connect(&sinais, &SinaisTermino::Pedido, &janela, fecha);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &janela, fecha, Qt::DirectConnection);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &janela, fecha);

@@ -17,7 +17,11 @@ conf=$XDG_CONFIG_HOME/Corvanta/MiniLexaria.conf
 trava=$XDG_RUNTIME_DIR/minilexaria.lock
 canal=$XDG_RUNTIME_DIR/minilexaria.socket
 
-falha() { echo "FALHOU: $*" >&2; exit 1; }
+falha() {
+  echo "FALHOU: $*" >&2
+  [ -s "$tmp/saida" ] && grep -v 'does not support raise' "$tmp/saida" | tail -20 >&2
+  exit 1
+}
 # Waits for a condition, at most a minute (the web view is slow to start).
 espera() { for _ in $(seq 600); do eval "$1" && return 0; sleep 0.1; done; falha "$2"; }
 valor() { sed -n "s/^$1=//p" "$conf"; }
@@ -28,7 +32,8 @@ printf '[General]\nJanelaX=750\nJanelaY=600\nJanelaW=10200\nJanelaH=7500\n' > "$
 # Left behind by some earlier crash: garbage in the lock file.
 printf 'lixo' > "$trava"
 
-"$programa" pedra 2>/dev/null &
+# What the first copy prints is shown if the test fails.
+"$programa" pedra 2>"$tmp/saida" &
 pid=$!
 espera '[ -S "$canal" ]' "a primeira cópia não abriu o canal"
 kill -0 "$pid" || falha "a primeira cópia terminou"
