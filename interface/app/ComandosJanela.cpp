@@ -4,6 +4,7 @@
 #include "AtalhosJanela.h"
 #include "BotaoImagem.h"
 #include "CConfig.h"
+#include "ModeloConfig.h"
 #include "PeleJanela.h"
 #include "frmMain.h"
 #include "frmMenu.h"
@@ -82,16 +83,20 @@ void ComandosJanela::AbreMenu(const QString& controle)
 
 void ComandosJanela::Comando(const QString& item)
 {
-    if (item == u"mnu_sair")
-        m_janela.close();
-    else if (item == u"mnu_inicio")
-        m_janela.Inicio();
-    else if (item == u"mnu_voltar")
-        m_janela.Consulta()->VoltaHistorico();
-    else if (item == u"mnu_avancar")
-        m_janela.Consulta()->AvancaHistorico();
+    const QString palavra = ComandoMenu::DoItem(item);
+    if (!palavra.isEmpty())
+        Executa(palavra);
     else if (item == u"mnu_SiteDicionario")
         m_janela.Consulta()->Browser().AbreWeb();
-    else if (item == u"mnu_completo" || item == u"mnu_resumido" || item == u"mnu_dicionario")
-        m_janela.AlteraModelo(item == u"mnu_completo" ? 0 : item == u"mnu_resumido" ? 1 : 2);
 }
+
+void ComandosJanela::Executa(const QString& comando)
+{
+    ComandoMenu(*this, m_janela.Config(), Configuracao(), m_janela.PastaDados()).Executa(comando);
+}
+
+void ComandosJanela::AlteraModelo(qint16 modo) { m_janela.AlteraModelo(modo); }
+void ComandosJanela::DesmarcarBotoes() { m_pele.Controle().DesmarcarBotoes(); }
+void ComandosJanela::DefineCoresMarca(quint32 fundo, quint32 texto) { m_janela.DefineCoresMarca(fundo, texto); }
+void ComandosJanela::AlteraFonteListas(qint16 fonte) { m_janela.AlteraFonteListas(fonte); }
+void ComandosJanela::AlteraDirNotas(const QString& pasta) { m_janela.InicializaNotas(pasta); }

@@ -4,6 +4,8 @@
 // nothing and their menu items stay disabled.
 #pragma once
 
+#include "ComandoMenu.h"
+
 #include <QString>
 #include <memory>
 
@@ -11,19 +13,27 @@ class PeleJanela;
 class frmMain;
 class frmMenu;
 
-class ComandosJanela {
+class ComandosJanela : private ComandoMenu::Alvo {
 public:
     ComandosJanela(frmMain& janela, PeleJanela& pele);
     ~ComandosJanela();
 
     // A click on a button, by control name.
-    void Clique(const QString& controle);
+    void Clique(const QString& controle) override;
     // A menu item, by control name.
     void Comando(const QString& item);
+    // A command word, from a menu item or a settings dialog.
+    void Executa(const QString& comando);
     frmMenu* Menu() const { return m_menu.get(); }
 
 private:
     void AbreMenu(const QString& controle);
+
+    void AlteraModelo(qint16 modo) override;
+    void DesmarcarBotoes() override;
+    void DefineCoresMarca(quint32 fundo, quint32 texto) override;
+    void AlteraFonteListas(qint16 fonte) override;
+    void AlteraDirNotas(const QString& pasta) override;
 
     frmMain& m_janela;
     PeleJanela& m_pele;
