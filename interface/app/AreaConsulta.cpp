@@ -8,11 +8,13 @@
 #include "VisorWeb.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QToolButton>
 #include <limits>
@@ -82,7 +84,11 @@ AreaConsulta::AreaConsulta(Ligacoes ligacoes) : m(std::move(ligacoes)), m_browse
                                   [this] { m_controlador->ParaBusca(); },
                                   m.selecionaLista,
                                   m.posiciona,
-                                  [this](qint32 id) { m_controlador->ExibeVerbete(id, QString(), false, true); }};
+                                  [this](qint32 id) { m_controlador->ExibeVerbete(id, QString(), false, true); },
+                                  [this](bool visivel) {
+                                      if (Visor())
+                                          Visor()->MostraPesquisando(visivel);
+                                  }};
     m_pesquisa = std::make_unique<AreaPesquisa>(std::move(pesquisa));
     connect(txtEntrada, &QLineEdit::textEdited, this,
             [this](const QString& texto) { m_controlador->TextoDigitado(texto); });
@@ -250,6 +256,8 @@ RotaTeclado::Foco AreaConsulta::FocoAtual() const
     if (foco == txtEntrada || foco == m_pesquisa->Painel().Entrada1Widget() ||
         foco == m_pesquisa->Painel().Entrada2Widget())
         return RotaTeclado::Foco::Entrada;
+    if (foco && (foco == m_pesquisa->Painel().ListaFiltros() || foco == m_pesquisa->Painel().Filtro()))
+        return RotaTeclado::Foco::Escolha;
     for (QWidget* w = foco; w; w = w->parentWidget()) {
         if (w == Visor())
             return RotaTeclado::Foco::Visor;

@@ -53,6 +53,10 @@ AreaPesquisa::AreaPesquisa(Partes partes) : m(std::move(partes)), m_busca(*m.lis
     m.lista2->Eventos.NaoEncontrado = [this](const QString& palavra, qint16 tipo) {
         m_paginas.NaoEncontrado(palavra, tipo);
     };
+    if (m.mostraPesquisando) {
+        m.lista2->Eventos.MostraPesquisando = [this] { m.mostraPesquisando(true); };
+        m.lista2->Eventos.OcultaPesquisando = [this] { m.mostraPesquisando(false); };
+    }
 }
 
 AreaPesquisa::~AreaPesquisa()
@@ -62,6 +66,8 @@ AreaPesquisa::~AreaPesquisa()
     picBuscasAnteriores->DefineOuvinte(nullptr);
     m.lista2->Eventos.RetornoBusca = nullptr;
     m.lista2->Eventos.NaoEncontrado = nullptr;
+    m.lista2->Eventos.MostraPesquisando = nullptr;
+    m.lista2->Eventos.OcultaPesquisando = nullptr;
 }
 
 void AreaPesquisa::PesquisaPalavraClicada(const QString& palavra)

@@ -45,6 +45,8 @@ public:
         std::function<void()> posiciona; // lay the window out again
         // A previous search chosen: its entry, not recorded again.
         std::function<void(qint32 id)> exibeVerbete;
+        // The searching picture over the entry view.
+        std::function<void(bool visivel)> mostraPesquisando;
     };
 
     explicit AreaPesquisa(Partes partes);

@@ -117,11 +117,16 @@ VisorWeb::VisorWeb(QWidget* pai, const QString& pastaPrograma) : QWebEngineView(
     setPage(pagina);
     setContextMenuPolicy(Qt::NoContextMenu);
 
-    m_aguarde = new QLabel(this);
-    m_aguarde->setObjectName(QStringLiteral("picAguarde"));
-    m_aguarde->setPixmap(FiguraPele::Carrega(QStringLiteral("AGUARDE"), devicePixelRatioF()));
-    m_aguarde->adjustSize();
-    m_aguarde->hide();
+    const auto figura = [this](const char* nome, const char* figura) {
+        auto* rotulo = new QLabel(this);
+        rotulo->setObjectName(QString::fromLatin1(nome));
+        rotulo->setPixmap(FiguraPele::Carrega(QString::fromLatin1(figura), devicePixelRatioF()));
+        rotulo->adjustSize();
+        rotulo->hide();
+        return rotulo;
+    };
+    m_aguarde = figura("picAguarde", "AGUARDE");
+    m_pesquisando = figura("picPesquisando", "PESQUISANDO");
 
     connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
         if (ok && TextoVersoes && QFileInfo(m_caminho).fileName().compare(u"h.htm", Qt::CaseInsensitive) == 0)
@@ -142,7 +147,8 @@ VisorWeb::~VisorWeb()
 void VisorWeb::Tamanho(const QRect& area)
 {
     setGeometry(area);
-    m_aguarde->move((area.width() - m_aguarde->width()) / 2, (area.height() - m_aguarde->height()) / 2);
+    for (QLabel* figura : {m_aguarde, m_pesquisando})
+        figura->move((area.width() - figura->width()) / 2, (area.height() - figura->height()) / 2);
 }
 
 void VisorWeb::MostraAguarde(bool visivel)
@@ -153,6 +159,17 @@ void VisorWeb::MostraAguarde(bool visivel)
 }
 
 bool VisorWeb::AguardeVisivel() const { return m_aguarde->isVisible(); }
+
+void VisorWeb::MostraPesquisando(bool visivel)
+{
+    m_pesquisando->setVisible(visivel);
+    if (visivel) {
+        m_pesquisando->raise();
+        m_pesquisando->repaint();
+    }
+}
+
+bool VisorWeb::PesquisandoVisivel() const { return m_pesquisando->isVisible(); }
 
 void VisorWeb::Navega(const QString& caminho)
 {

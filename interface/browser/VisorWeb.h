@@ -24,10 +24,14 @@ public:
     // The version line for the start page's "versoes" element.
     std::function<QString()> TextoVersoes;
 
-    // The view fills area; the waiting picture stays centred in it.
+    // The view fills area; the waiting and searching pictures stay centred in it.
     void Tamanho(const QRect& area);
     void MostraAguarde(bool visivel);
     bool AguardeVisivel() const;
+    // Shown while a list search starts, drawn at once: the search holds
+    // the event loop until its first results.
+    void MostraPesquisando(bool visivel);
+    bool PesquisandoVisivel() const;
 
     // DocumentoPagina
     void Navega(const QString& caminho) override;
@@ -50,5 +54,6 @@ private:
 
     ArquivosPrograma* m_arquivos;
     QLabel* m_aguarde = nullptr;
+    QLabel* m_pesquisando = nullptr;
     QString m_caminho;
 };

@@ -26,8 +26,9 @@ RotaTeclado::Acao RotaTeclado::Decide(int tecla, const QString& texto, bool coma
     default: break;
     }
     if (acao.codigo != 0) {
-        // The page scrolls with its own keys; everywhere else they move the list.
-        if (foco != Foco::Visor)
+        // The page and a choice list move with their own keys; everywhere
+        // else they move the list.
+        if (foco != Foco::Visor && foco != Foco::Escolha)
             acao.tipo = Acao::MoveLista;
         else
             acao.codigo = 0;

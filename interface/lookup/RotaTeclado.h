@@ -1,7 +1,8 @@
 // Where a key pressed in the main window goes: Enter in the search box
 // looks up, list keys move the visible list, a letter typed anywhere
 // starts a new word in the search box. The entry view keeps its own
-// scrolling keys, and the note editor keeps everything.
+// scrolling keys, a choice list its arrows, and the note editor keeps
+// everything.
 #pragma once
 
 #include <QString>
@@ -13,6 +14,9 @@ public:
         Visor,
         Nota,
         Lista,
+        // A control that moves inside itself with the arrows: the class
+        // list, the filter choice.
+        Escolha,
         Outro
     };
 

@@ -61,6 +61,7 @@ public:
     QLineEdit* Entrada1Widget() const { return txtEntrada1; }
     QLineEdit* Entrada2Widget() const { return txtEntrada2; }
     QListWidget* ListaFiltros() const { return lstFiltros; }
+    QComboBox* Filtro() const { return cmbFiltro; }
 
     std::function<void()> AoMudarDisposicao;
     std::function<void(int qual)> AoSelecionarAba;

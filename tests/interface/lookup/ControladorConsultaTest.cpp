@@ -167,11 +167,9 @@ TEST_F(Consulta, EnterPalavraClicadaEAbreviatura)
 TEST(RotaTeclado, DecideComoATabela)
 {
     using F = RotaTeclado::Foco;
-    const QMap<QString, F> focos{{QStringLiteral("entrada"), F::Entrada},
-                                 {QStringLiteral("visor"), F::Visor},
-                                 {QStringLiteral("nota"), F::Nota},
-                                 {QStringLiteral("lista"), F::Lista},
-                                 {QStringLiteral("outro"), F::Outro}};
+    const QMap<QString, F> focos{{QStringLiteral("entrada"), F::Entrada}, {QStringLiteral("visor"), F::Visor},
+                                 {QStringLiteral("nota"), F::Nota},       {QStringLiteral("lista"), F::Lista},
+                                 {QStringLiteral("escolha"), F::Escolha}, {QStringLiteral("outro"), F::Outro}};
     QFile f(QStringLiteral(MINI_TESTES_DADOS "/lookup/teclas.tsv"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
     QTextStream in(&f);
