@@ -153,10 +153,13 @@ int ComandoLexaria::Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra,
     std::string pares;
     motor.LimiteResultados(300);
     const int total = motor.PesquisaPalavra(palavra, 0, pares);
+    // An unreadable search is no reason to conjugate the word as a guess.
+    if (ErroDoMotor(motor, erros) != kAchou) return kErro;
     const std::string chave = mini::ChaveOrtografica(mini::ChaveDobrada(palavra));
     std::vector<mini::Resultado> exatos, lemas;
     for (int32_t cursor = 0; cursor >= 0;) {
         cursor = motor.ObtemResultados(0, cursor, pares);
+        if (ErroDoMotor(motor, erros) != kAchou) return kErro;
         mini::ListaResultados lista = mini::LeResultados(pares);
         if (!lista.Valida()) return ListaDanificada(lista, erros);
         for (auto& r : lista.itens) {
@@ -169,6 +172,7 @@ int ComandoLexaria::Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra,
     auto escreve = [&](const std::string& verbo) {
         const mini::ConjugacaoPedida pedida =
             mini::PedeConjugacao(verbo, [&motor](std::string& v) { return motor.ObtemConjugacao(v); });
+        if (ErroDoMotor(motor, erros) != kAchou) return kErro;
         const mini::Conjugacao conjugacao = mini::LeConjugacao(pedida.verbo, pedida.dados);
         if (conjugacao.estado == mini::Conjugacao::Estado::Invalida) {
             erros << "lexaria: a conjugação de \"" << Visivel(pedida.verbo)
@@ -182,7 +186,9 @@ int ComandoLexaria::Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra,
     if (total == 0) return escreve(palavra);
     for (const auto& r : exatos.empty() ? lemas : exatos) {
         int32_t i = r.id;
-        if (!motor.EhVerbo(i)) continue;
+        const bool verbo = motor.EhVerbo(i);
+        if (ErroDoMotor(motor, erros) != kAchou) return kErro;
+        if (!verbo) continue;
         const int codigo = escreve(r.palavra);
         if (codigo != kNada) return codigo;
     }
@@ -192,7 +198,9 @@ int ComandoLexaria::Conjuga(DLLMiniLexariaDB& motor, const std::string& palavra,
 int ComandoLexaria::Flexoes(DLLMiniLexariaDB& motor, const std::string& palavra, std::ostream& saida,
                             std::ostream& erros) {
     std::string formas;
-    if (motor.ObtemFlexoes(palavra, formas) < 0) return kNada;
+    const int32_t n = motor.ObtemFlexoes(palavra, formas);
+    if (ErroDoMotor(motor, erros) != kAchou) return kErro;
+    if (n < 0) return kNada;
     const mini::ListaResultados lista = mini::LeResultados(formas);
     for (const auto& r : lista.itens) saida << r.palavra << '\n';
     return lista.Valida() ? kAchou : ListaDanificada(lista, erros);
@@ -204,15 +212,18 @@ int ComandoLexaria::Grafia(DLLMiniLexariaDB& motor, const std::string& palavra, 
     std::string pares;
     motor.LimiteResultados(300);
     motor.PesquisaPalavra(palavra, 0, pares);
+    if (ErroDoMotor(motor, erros) != kAchou) return kErro;
     const std::string chave = mini::ChaveDobrada(palavra);
     bool achou = false;
     for (int32_t cursor = 0; cursor >= 0;) {
         cursor = motor.ObtemResultados(0, cursor, pares);
+        if (ErroDoMotor(motor, erros) != kAchou) return kErro;
         const mini::ListaResultados lista = mini::LeResultados(pares);
         if (!lista.Valida()) return ListaDanificada(lista, erros);
         for (const auto& r : lista.itens) {
             if (mini::ChaveDobrada(r.palavra.substr(0, r.palavra.find("\u00A0"))) != chave) continue;
             std::string atual = motor.ObtemGrafiaAtual(r.id);
+            if (ErroDoMotor(motor, erros) != kAchou) return kErro;
             if (atual.empty()) {
                 saida << r.palavra << ": grafia atual\n";
             } else {
@@ -226,6 +237,7 @@ int ComandoLexaria::Grafia(DLLMiniLexariaDB& motor, const std::string& palavra, 
     }
     // ...then the 1913 headwords of which it is today's spelling.
     motor.PesquisaGrafia(palavra, pares);
+    if (ErroDoMotor(motor, erros) != kAchou) return kErro;
     const mini::ListaResultados antigas = mini::LeResultados(pares);
     if (!antigas.Valida()) return ListaDanificada(antigas, erros);
     for (const auto& r : antigas.itens) {
@@ -375,6 +387,7 @@ int ComandoLexaria::ExecutaComando(const std::vector<std::string>& argumentos, s
             id = n;
         } else {
             id = motor->LocalizaPalavra(termo);
+            if (ErroDoMotor(*motor, erros) != kAchou) return kErro;
         }
         std::string texto;
         const std::string titulo =
@@ -389,6 +402,7 @@ int ComandoLexaria::ExecutaComando(const std::vector<std::string>& argumentos, s
     if (comando == "grafia") return Grafia(*motor, termo, saida, erros);
     if (comando == "abrev") {
         const std::string e = motor->ObtemAbreviatura(termo);
+        if (ErroDoMotor(*motor, erros) != kAchou) return kErro;
         if (e.empty()) return kNada;
         std::string linhas = e.substr(0, e.size() - 1);
         for (char& c : linhas)
