@@ -7,6 +7,7 @@
 #include "LayoutJanela.h"
 #include "PainelAvancado.h"
 #include "SuperficieWidget.h"
+#include "TabelaStrings.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -184,3 +185,10 @@ int AreaPesquisa::AlturaJanelaTwips() const
 
 bool AreaPesquisa::FiltrosSomados() const { return m_painel->Marcada(PainelPesquisa::Somar); }
 void AreaPesquisa::ProcessaEventos() { QCoreApplication::processEvents(); }
+
+void AreaPesquisa::MostraErroMotor(const QString& erro)
+{
+    m.browser->MostraLista(TabelaStrings::PaginaErroMotor, {QStringLiteral("1"), erro});
+    DefineDescricaoPesquisa(TabelaStrings::Texto(TabelaStrings::TituloErroMotor));
+    MostraAguarde(false);
+}

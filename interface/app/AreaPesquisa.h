@@ -101,6 +101,7 @@ public:
     int AlturaJanelaTwips() const override;
     bool FiltrosSomados() const override;
     void ProcessaEventos() override;
+    void MostraErroMotor(const QString& erro) override;
 
 private:
     Partes m;

@@ -26,4 +26,8 @@ public:
     virtual void DefineFiltro(qint16 operacao, qint16 codigo) = 0;
     virtual qint32 ObtemFlexoes(const QString& palavra, QString& formas) = 0;
     virtual void LimiteResultados(qint16 limite) = 0;
+    // Why the last call could not answer (a damaged or unreadable file, a
+    // query past the limits); "" when it went well, so an empty answer
+    // with no error is "nothing found".
+    virtual QString ObtemUltimoErro() const { return {}; }
 };

@@ -110,3 +110,5 @@ qint32 MotorMini::ObtemFlexoes(const QString& palavra, QString& formas)
 }
 
 void MotorMini::LimiteResultados(qint16 limite) { motor_->LimiteResultados(limite); }
+
+QString MotorMini::ObtemUltimoErro() const { return DeUtf8(motor_->ObtemUltimoErro()); }

@@ -33,6 +33,7 @@ public:
     void DefineFiltro(qint16 operacao, qint16 codigo) override;
     qint32 ObtemFlexoes(const QString& palavra, QString& formas) override;
     void LimiteResultados(qint16 limite) override;
+    QString ObtemUltimoErro() const override;
 
 private:
     std::unique_ptr<DLLMiniLexariaDB> motor_;

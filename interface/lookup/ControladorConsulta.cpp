@@ -7,6 +7,7 @@
 #include "ListaAlternativas.h"
 #include "MotorDicionario.h"
 #include "TabelaChaves.h"
+#include "TabelaStrings.h"
 #include "UtilTexto.h"
 
 #include <QDir>
@@ -55,13 +56,17 @@ void ControladorConsulta::ExibeVerbete(qint32 id, QString palavra, bool registra
         QString html;
         qint32 idMotor = id;
         const QString bruto = motor->ObtemVerbete(idMotor, html, TabelaChaves::global().chave(id));
+        const QString erro = motor->ObtemUltimoErro();
         if (palavra.isEmpty())
             palavra = limpaVerbete(bruto);
         m.janela.ProcessaEventos();
         if (!Atual(id))
             return;
         if (html.isEmpty()) {
-            // Nothing readable for this id: the page keeps what it shows.
+            // A damaged entry is said to be one; an id with no entry leaves
+            // the page as it is.
+            if (!erro.isEmpty())
+                m.browser.MostraLista(TabelaStrings::PaginaErroMotor, {QStringLiteral("1"), erro});
             m.janela.MostraAguarde(false);
             return;
         }

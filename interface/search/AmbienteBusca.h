@@ -1,7 +1,9 @@
 // What a list search needs from the window around the results list: its
 // height (how many results the page lists), whether the filters are summed,
-// and a turn of the event loop between chunks.
+// a turn of the event loop between chunks, and where an engine error goes.
 #pragma once
+
+#include <QString>
 
 class AmbienteBusca {
 public:
@@ -11,4 +13,7 @@ public:
     virtual bool FiltrosSomados() const = 0;
     // Lets pending window events run; a newer search may start in them.
     virtual void ProcessaEventos() = 0;
+    // The engine could not read what the search needed: the reader is told
+    // so, never shown "nothing found".
+    virtual void MostraErroMotor(const QString& erro) = 0;
 };

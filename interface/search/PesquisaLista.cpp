@@ -64,13 +64,19 @@ void PesquisaLista::Pesquisa(TipoPesquisa tipo, const QString& termo, const QStr
         break;
     }
     }
+    // Each engine call forgets the error of the one before.
+    QString erro = motor->ObtemUltimoErro();
     AplicaFiltros(*motor, filtro, m_ambiente.FiltrosSomados());
     const qint32 quantos = motor->ObtemTotalResultados();
+    if (erro.isEmpty())
+        erro = motor->ObtemUltimoErro();
 
     if (quantos < 1) {
         m_lista.EsvaziaResultados();
         m_lista.DefineOcupada(false);
-        if (m_lista.Eventos.NaoEncontrado)
+        if (!erro.isEmpty())
+            m_ambiente.MostraErroMotor(erro);
+        else if (m_lista.Eventos.NaoEncontrado)
             m_lista.Eventos.NaoEncontrado(repassado, codigo);
         if (m_lista.Eventos.OcultaPesquisando)
             m_lista.Eventos.OcultaPesquisando();

@@ -148,6 +148,10 @@ constexpr Entrada kTextos[] = {
     {709, "As configurações-padrão serão restauradas. Deseja continuar?"},
     {710, "Quando desmarcada, a opção Somar Filtros <BR> lista somente as palavras que satisfazem,<BR>ao mesmo "
           "tempo, os filtros selecionados."},
+    // The page and the title line when the engine cannot read the dictionary.
+    {900, "%linhaSimples<span id=\"T4\">Não foi possível ler o dicionário: </span><span id=\"T5\">%1</span>"
+          "<span id=\"T4\">.<BR>Se o problema continuar, reinstale o programa.</span>%linhaSimples"},
+    {901, "Erro ao ler o dicionário."},
 };
 
 static_assert(std::is_sorted(std::begin(kTextos), std::end(kTextos),

@@ -35,6 +35,8 @@ public:
     static constexpr int DicaImprimir = 707;
     static constexpr int DicaNota = 708;
     static constexpr int DicaSomarFiltros = 710;
+    static constexpr int PaginaErroMotor = 900; // %1: the engine's own words
+    static constexpr int TituloErroMotor = 901;
 
     // The text of a number; empty for a number the table does not hold.
     static QString Texto(int id);

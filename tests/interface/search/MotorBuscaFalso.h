@@ -17,6 +17,7 @@ public:
     QStringList chamadas; // "PesquisaMascara des*", "DefineFiltro 3 13", ...
     int blocosPedidos = 0;
     qint16 limite = 300;
+    QString erro; // what every call reports as its error
 
     qint32 PesquisaPalavra(const QString& palavra, qint32, QString& lista) override
     {
@@ -66,6 +67,7 @@ public:
     QString ObtemConjugacao(QString&) override { return {}; }
     QString ObtemAbreviatura(QString&) override { return {}; }
     qint32 ObtemFlexoes(const QString&, QString&) override { return -1; }
+    QString ObtemUltimoErro() const override { return erro; }
 
     // n results "p0".."p(n-1)" with ids 1000 on.
     void Preenche(int n)

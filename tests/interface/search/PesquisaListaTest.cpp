@@ -18,6 +18,7 @@ struct AmbienteFalso : AmbienteBusca {
     bool somados = false;
     int voltas = 0;
     std::function<void()> aoProcessar;
+    QStringList erros;
     int AlturaJanelaTwips() const override { return altura; }
     bool FiltrosSomados() const override { return somados; }
     void ProcessaEventos() override
@@ -26,6 +27,7 @@ struct AmbienteFalso : AmbienteBusca {
         if (aoProcessar)
             aoProcessar();
     }
+    void MostraErroMotor(const QString& erro) override { erros << erro; }
 };
 
 struct Busca : ::testing::Test {
@@ -197,4 +199,26 @@ TEST(ResultadosHtmlTexto, ListaDaPaginaPelaAlturaDaJanela)
     const QString curta = ResultadosHtml::Monta(motor, QStringLiteral("a|1|b|2|"), 7200);
     EXPECT_EQ(curta.count(QStringLiteral("<span id='T7'>")), 2);
     EXPECT_FALSE(curta.contains(fim));
+}
+
+// A search the engine could not read through is reported as an error, in
+// each kind of search, never as "nothing found".
+TEST_F(Busca, ErroDoMotorNaoViraNadaEncontrado)
+{
+    const QString erro = QStringLiteral("erro de leitura do banco de dados (índice)");
+    motor.erro = erro;
+    pesquisa.ListaPesquisaFlexivel(QStringLiteral("casa"), QString());
+    pesquisa.ListaPesquisaMascara(QStringLiteral("*ção"), QStringLiteral("13;"));
+    pesquisa.ListaPesquisaReversa(QStringLiteral("água"), QString());
+    EXPECT_EQ(ambiente.erros, (QStringList{erro, erro, erro}));
+    EXPECT_FALSE(eventos.join(u' ').contains(QStringLiteral("NaoEncontrado")));
+    EXPECT_FALSE(lista.Ocupada());
+
+    // With the engine well again the same search is "nothing found".
+    motor.erro.clear();
+    ambiente.erros.clear();
+    eventos.clear();
+    pesquisa.ListaPesquisaFlexivel(QStringLiteral("casa"), QString());
+    EXPECT_TRUE(ambiente.erros.isEmpty());
+    EXPECT_TRUE(eventos.join(u' ').contains(QStringLiteral("NaoEncontrado casa 1")));
 }
