@@ -2,6 +2,8 @@
 // and the "ID<TAB>headword" lines, driven with the build's database.
 #include "ComandoLexaria.h"
 
+#include "../mini/ArquivoCasos.h"
+
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -26,35 +28,14 @@ Resultado Roda(std::vector<std::string> args, const std::string& banco = MINI_TE
 }  // namespace
 
 TEST(ComandoLexaria, ExitCodes) {
-    const struct {
-        std::vector<std::string> args;
-        int codigo;
-    } casos[] = {
-        {{"localiza", "casament"}, 0},
-        {{"localiza", "casamentx"}, 1},
-        {{"verbete", "efeito"}, 0},
-        {{"verbete", "#99999999"}, 1},
-        {{"verbete", "#abc"}, 2},
-        {{"palavra", "xyzwq"}, 1},
-        {{"busca", "des*ar"}, 0},
-        {{"texto", "pedra +água"}, 0},
-        {{"texto", "pedra +água", "--filtro", "13;"}, 1},  // none of them is a verb
-        {{"texto", "*", "--filtro", "x;"}, 2},
-        {{"texto", "*", "--filtro"}, 2},
-        {{"abrev", "v. t."}, 0},
-        {{"abrev", "xyzwq"}, 1},
-        {{"--help"}, 0},
-        {{}, 2},
-        {{"localiza"}, 2},
-        {{"traduz", "casa"}, 2},
-        {{"localiza", "casa", "--cor"}, 2},
-    };
-    for (const auto& c : casos) {
-        std::string linha;
-        for (const auto& a : c.args) linha += a + " ";
-        const auto r = Roda(c.args);
-        EXPECT_EQ(r.codigo, c.codigo) << linha << "\n" << r.saida << r.erros;
-        EXPECT_TRUE(c.codigo != 2 || !r.erros.empty()) << linha;
+    const auto tabela = casos::Tabela("lexaria/codigos.tsv");
+    ASSERT_GE(tabela.size(), 15u);
+    for (const auto& [n, c] : tabela) {
+        const std::vector<std::string> args(c.begin() + 1, c.end());
+        const auto r = Roda(args);
+        const std::string linha = "codigos.tsv:" + std::to_string(n);
+        EXPECT_EQ(std::to_string(r.codigo), c[0]) << linha << "\n" << r.saida << r.erros;
+        EXPECT_TRUE(r.codigo != 2 || !r.erros.empty()) << linha;
     }
     const auto semBanco = Roda({"localiza", "casa"}, "/nao/existe.db");
     EXPECT_EQ(semBanco.codigo, 2);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "../mini/ArquivoCasos.h"
 #include "ComandoLexaria.h"
 
 namespace {
@@ -67,35 +68,23 @@ TEST(ComandoConjuga, TempoDepoisPessoaEForma) {
 }
 
 TEST(ComandoConjuga, QualVerboSeConjuga) {
-    const struct {
-        const char* palavra;
-        int codigo;
-        const char* presente1;  // first line after the present's name
-        const char* participio;
-    } casos[] = {
-        {"têr", 0, "eu\ttenho", "tido"},
-        {"ter", 0, "eu\ttenho", "tido"},        // today's spelling of the headword
-        {"tenho", 0, "eu\ttenho", "tido"},      // a form: its verb
-        {"lavar-se", 0, "eu\tlavo", "lavado"},  // pronominal: the verb before the hyphen
-        {"abelhuar-se", 0, "eu\tabelhuo", "abelhuado"},
-        {"aceitar", 0, "eu\taceito", "aceitado"},
-        {"chover", 0, "eu\t/", "chovido"},
-        {"casa", 1, "", ""},  // a headword that is no verb
-        {"xyzwq", 1, "", ""},
-    };
-    for (const auto& c : casos) {
-        const auto r = Roda({"conjuga", c.palavra});
-        EXPECT_EQ(r.codigo, c.codigo) << c.palavra;
-        if (c.codigo != 0) {
-            EXPECT_TRUE(r.linhas.empty()) << c.palavra;
+    const auto tabela = casos::Tabela("lexaria/conjuga.tsv");
+    ASSERT_GE(tabela.size(), 9u);
+    for (const auto& [n, c] : tabela) {
+        const std::string onde = "conjuga.tsv:" + std::to_string(n) + " " + c[0];
+        ASSERT_TRUE(c.size() == 4 || (c.size() == 2 && c[1] != "0")) << onde;
+        const auto r = Roda({"conjuga", c[0]});
+        EXPECT_EQ(std::to_string(r.codigo), c[1]) << onde;
+        if (c.size() == 2) {
+            EXPECT_TRUE(r.linhas.empty()) << onde;
             continue;
         }
         const auto presente = Bloco(r.linhas, "Presente do Indicativo");
-        ASSERT_FALSE(presente.empty()) << c.palavra;
-        EXPECT_EQ(presente.front(), c.presente1) << c.palavra;
+        ASSERT_FALSE(presente.empty()) << onde;
+        EXPECT_EQ(presente.front(), "eu\t" + c[2]) << onde;
         const auto participio = Bloco(r.linhas, "Particípio");
-        ASSERT_FALSE(participio.empty()) << c.palavra;
-        EXPECT_EQ(participio.front(), c.participio) << c.palavra;
+        ASSERT_FALSE(participio.empty()) << onde;
+        EXPECT_EQ(participio.front(), c[3]) << onde;
     }
     // Double participle: both lines.
     EXPECT_EQ(Bloco(Roda({"conjuga", "aceitar"}).linhas, "Particípio"),

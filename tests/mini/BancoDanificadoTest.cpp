@@ -83,8 +83,6 @@ TEST(BancoDanificado, OnlyRegularFilesAreOpened) {
     EXPECT_NE(motor.ObtemUltimoErro().find("arquivo comum"), std::string::npos) << motor.ObtemUltimoErro();
     fs::remove(fifo);
 
-    DLLMiniLexariaDB pasta(fs::temp_directory_path().string());
-    EXPECT_FALSE(pasta.AbreDados());
     DLLMiniLexariaDB nada("/nao/existe.db");
     EXPECT_FALSE(nada.AbreDados());
     EXPECT_FALSE(nada.ObtemUltimoErro().empty());

@@ -1,9 +1,9 @@
 // Inflected forms on the real dictionary: a form leads to its lemma's
-// entries, a word lists its forms, and every verb entry has a table.
-// Expected forms are the grammar's (plural, feminine, conjugation); the
-// lemmas' spellings were read from the source XML.
+// entries (tests/data/flexoes/forma-lema.tsv), a word lists its forms
+// (formas.tsv), and every verb entry has a table.
 #include <algorithm>
 
+#include "ArquivoCasos.h"
 #include "MotorTeste.h"
 #include "mini/PedidoConjugacao.h"
 #include "mini/TextoConjugacao.h"
@@ -49,29 +49,13 @@ protected:
 };
 
 TEST_F(Flexoes, FormaLevaAoLema) {
-    const struct {
-        const char* forma;
-        const char* lema;
-        // clang-format off
-    } casos[] = {
-        // nouns and adjectives: -s, -ões/-ães/-ãos, -ais, -éis, -is/-eis, -óis, -ns, -es, feminine
-        {"casas", "casa"}, {"leões", "leão"}, {"alemães", "alemão"}, {"mãos", "mão"},
-        {"animais", "animal"}, {"anéis", "anel"}, {"funis", "funil"}, {"fáceis", "fácil"},
-        {"faróis", "farol"}, {"azuis", "azul"}, {"homens", "homem"}, {"flores", "flôr"},
-        {"luzes", "luz"}, {"meses", "mês"}, {"portuguesa", "português"}, {"portugueses", "português"},
-        {"bonitas", "bonito"}, {"leoa", "leão"}, {"trabalhadora", "trabalhador"},
-        {"europeia", "europeu"}, {"má", "mau"},
-        // verbs: irregular, compounds, 1913 headwords, participles in agreement
-        {"fiz", "fazer"}, {"pus", "pôr"}, {"tenho", "têr"}, {"houve", "haver"}, {"soube", "saber"},
-        {"trouxe", "trazer"}, {"vieram", "vir"}, {"contém", "conter"}, {"mantive", "manter"},
-        {"compus", "compor"}, {"previu", "prever"}, {"desfez", "desfazer"}, {"feitas", "fazer"},
-        {"dói", "doer"}, {"caí", "cair"}, {"possuímos", "possuir"}, {"fiquei", "ficar"},
-        {"cheguei", "chegar"}, {"dirijo", "dirigir"}, {"durmo", "dormir"}, {"odeio", "odiar"},
-        {"passeio", "passear"}, {"arguido", "arguir"}, {"efetuei", "efectuar"}, {"ações", "acção"},
-        // a pronominal headword is found by the forms of its verb
-        {"abelhuo", "abelhuar-se"}};
-    // clang-format on
-    for (const auto& c : casos) EXPECT_TRUE(Contem(Pesquisa(c.forma), c.lema)) << c.forma << " -> " << c.lema;
+    const auto tabela = casos::Tabela("flexoes/forma-lema.tsv");
+    ASSERT_GE(tabela.size(), 40u);
+    for (const auto& [linha, c] : tabela) {
+        ASSERT_EQ(c.size(), 2u) << "forma-lema.tsv:" << linha;
+        EXPECT_TRUE(Contem(Pesquisa(c[0]), c[1]))
+            << "forma-lema.tsv:" << linha << " " << c[0] << " -> " << c[1];
+    }
 }
 
 TEST_F(Flexoes, VerbetesDaPropriaPalavraVemPrimeiro) {
@@ -98,35 +82,22 @@ TEST_F(Flexoes, PalavraQueEhVerbeteSoTrazVerboDeFormaEscritaIgual) {
 }
 
 TEST_F(Flexoes, FormasDeUmaPalavra) {
-    const struct {
-        const char* palavra;
-        std::vector<std::string> formas;
-    } casos[] = {
-        {"casa", {"casas"}},
-        {"leão", {"leões", "leoa", "leoas"}},
-        {"alemão", {"alemães", "alemã", "alemãs"}},
-        {"português", {"portugueses", "portuguesa", "portuguesas"}},
-        {"papel", {"papéis"}},
-        {"fácil", {"fáceis"}},
-        {"avô", {"avôs", "avó", "avós"}},
-        {"fazer", {"faço", "fiz", "fez", "farei", "feito", "feitas", "fazendo"}},
-        {"têr", {"tenho", "tem", "têm", "tive", "tido"}},
-        // a form that is no headword gives its lemma and the lemma's forms
-        {"fiz", {"fazer", "faço", "feito"}},
-        {"leões", {"leão", "leoa"}},
-        // a headword only by its accents folded ("é" beside "e"): the verb it is a form of
-        {"é", {"sêr", "sou", "fui"}},
-        // today's spelling of a 1913 headword
-        {"ação", {"acções"}},
-    };
-    for (const auto& c : casos) {
-        const auto formas = Formas(c.palavra);
-        for (const auto& f : c.formas) EXPECT_TRUE(Contem(formas, f)) << c.palavra << ": " << f;
-        EXPECT_FALSE(Contem(formas, c.palavra)) << c.palavra;
+    const auto tabela = casos::Tabela("flexoes/formas.tsv");
+    ASSERT_GE(tabela.size(), 15u);
+    for (const auto& [linha, c] : tabela) {
+        ASSERT_EQ(c.size(), 2u) << "formas.tsv:" << linha;
+        const auto formas = Formas(c[0]);
+        if (c[1].empty()) {
+            EXPECT_TRUE(formas.empty()) << "formas.tsv:" << linha << " " << c[0];
+        }
+        for (const auto& f : casos::Divide(c[1], ' ')) {
+            if (!f.empty()) {
+                EXPECT_TRUE(Contem(formas, f)) << "formas.tsv:" << linha << " " << c[0] << ": " << f;
+            }
+        }
+        EXPECT_FALSE(Contem(formas, c[0])) << "formas.tsv:" << linha;
     }
-    // Words that do not inflect, and input that is no word.
-    for (const char* nada : {"para", "lápis", "xyzwq", "", "   ", "*", "\xff\xfe"})
-        EXPECT_TRUE(Formas(nada).empty()) << nada;
+    for (const char* nada : {"", "   ", "\xff\xfe"}) EXPECT_TRUE(Formas(nada).empty()) << nada;
 }
 
 TEST_F(Flexoes, TodoVerboDoDicionarioTemTabela) {

@@ -1,28 +1,20 @@
+// Masks: which words they match (tests/data/mascara.tsv), their literal
+// prefix, minimum length and collapsed stars.
 #include <gtest/gtest.h>
 
+#include "ArquivoCasos.h"
 #include "Mascara.h"
 
 using mini::Mascara;
 
-TEST(Mascara, StarsAndQuestionMarks) {
-    EXPECT_TRUE(Mascara("des*ar").Casa("desandar"));
-    EXPECT_TRUE(Mascara("des*ar").Casa("desar"));
-    EXPECT_FALSE(Mascara("des*ar").Casa("desandara"));
-    EXPECT_TRUE(Mascara("*cao").Casa("accao"));
-    EXPECT_FALSE(Mascara("*cao").Casa("cacaos"));
-    EXPECT_TRUE(Mascara("c?sa").Casa("casa"));
-    EXPECT_FALSE(Mascara("c?sa").Casa("csa"));
-    EXPECT_TRUE(Mascara("*").Casa(""));
-    EXPECT_TRUE(Mascara("a*b*c").Casa("aXbYbZc"));
-    EXPECT_FALSE(Mascara("a*b*c").Casa("aXcYb"));
-    EXPECT_TRUE(Mascara("casa").Casa("casa"));
-    EXPECT_FALSE(Mascara("casa").Casa("casas"));
-}
-
-TEST(Mascara, QuestionMarkTakesAWholeCharacter) {
-    EXPECT_TRUE(Mascara("p?r").Casa("pôr"));
-    EXPECT_FALSE(Mascara("p??r").Casa("pôr"));
-    EXPECT_TRUE(Mascara("*ã?").Casa("mão"));
+TEST(Mascara, TabelaDeMascaras) {
+    const auto tabela = casos::Tabela("mascara.tsv");
+    ASSERT_GE(tabela.size(), 15u);
+    for (const auto& [linha, c] : tabela) {
+        ASSERT_TRUE(c.size() == 3 && (c[2] == "sim" || c[2] == "não")) << "mascara.tsv:" << linha;
+        EXPECT_EQ(Mascara(c[0]).Casa(c[1]), c[2] == "sim")
+            << "mascara.tsv:" << linha << " " << c[0] << " " << c[1];
+    }
 }
 
 TEST(Mascara, PrefixMinimumAndCollapsedStars) {

@@ -1,71 +1,48 @@
 // The shared folding module: the viewer's comparison key, the engine's sort
-// key, the spelling bridge and the UTF-8 handling under them.
+// key, the spelling bridge and the UTF-8 handling under them. Words and what
+// they fold to are in tests/data/normaliza.tsv.
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "ArquivoCasos.h"
 #include "mini/Normaliza.h"
 
 using namespace mini;
 
-TEST(NormalizaPalavra, FoldsAccentsCaseAndSeparators) {
-    EXPECT_EQ(NormalizaPalavra("Ação"), "acao");
-    EXPECT_EQ(NormalizaPalavra("guarda-chuva"), "guardachuva");
-    EXPECT_EQ(NormalizaPalavra("d'água"), "dagua");
-    EXPECT_EQ(NormalizaPalavra("ÂNGULO"), "angulo");
-    EXPECT_EQ(NormalizaPalavra(""), "");
-    EXPECT_EQ(NormalizaPalavra("(-)"), "");
-    EXPECT_EQ(NormalizaPalavra("  casa  "), "casa");
-    // No-break space and U+0178 are homonym marks: dropped like blanks.
-    EXPECT_EQ(NormalizaPalavra("casa\u00A02"), "casa2");
-    EXPECT_EQ(NormalizaPalavra("casa\u01782"), "casa2");
-    EXPECT_EQ(NormalizaPalavra("a.b:c?d!e*f~g\\h/i°j"), "abcdefghij");
+namespace {
+
+std::string Ortografica(const std::string& p) { return ChaveOrtografica(ChaveDobrada(p)); }
+
+}  // namespace
+
+TEST(Normaliza, TabelaDePalavras) {
+    const std::map<std::string, std::string (*)(std::string_view)> funcoes = {
+        {"NormalizaPalavra", NormalizaPalavra},       {"ChaveDobrada", ChaveDobrada},
+        {"ChaveDobradaMascara", ChaveDobradaMascara}, {"ChaveOrtografica", ChaveOrtografica},
+        {"MinusculasUtf8", MinusculasUtf8},           {"InverteUtf8", InverteUtf8}};
+    const auto tabela = casos::Tabela("normaliza.tsv");
+    ASSERT_GE(tabela.size(), 35u);
+    for (const auto& [linha, c] : tabela) {
+        ASSERT_EQ(c.size(), 3u) << "normaliza.tsv:" << linha;
+        const std::string onde = "normaliza.tsv:" + std::to_string(linha) + " " + c[1];
+        if (c[0] == "mesma-grafia") {
+            EXPECT_EQ(Ortografica(c[1]), Ortografica(c[2])) << onde;
+        } else if (c[0] == "outra-grafia") {
+            EXPECT_NE(Ortografica(c[1]), Ortografica(c[2])) << onde;
+        } else {
+            const auto f = funcoes.find(c[0]);
+            ASSERT_NE(f, funcoes.end()) << onde;
+            EXPECT_EQ(f->second(c[1]), c[2]) << onde;
+        }
+    }
 }
 
-TEST(NormalizaPalavra, KeepsTheTraditionalMapForLettersWithoutBase) {
-    // The viewer's map sends "ñ", "ý" and "æ" to "-", which is then kept.
-    EXPECT_EQ(NormalizaPalavra("España"), "espa-a");
-    EXPECT_EQ(NormalizaPalavra("Abýdos"), "ab-dos");
+TEST(Normaliza, BrancosEPalavrasLongas) {
+    EXPECT_EQ(NormalizaPalavra("  casa  "), "casa");
     // Longer than the old 50-character buffer: nothing is cut.
     const std::string longa(120, 'x');
     EXPECT_EQ(NormalizaPalavra(longa), longa);
-}
-
-TEST(ChaveDobrada, FoldsEveryLatinLetterToItsBase) {
-    EXPECT_EQ(ChaveDobrada("España"), "espana");
-    EXPECT_EQ(ChaveDobrada("Abýdos"), "abydos");
-    EXPECT_EQ(ChaveDobrada("Ærø"), "aero");
-    EXPECT_EQ(ChaveDobrada("Œuvre"), "oeuvre");
-    EXPECT_EQ(ChaveDobrada("têr"), "ter");
-    EXPECT_EQ(ChaveDobrada("...aça"), "aca");
-    EXPECT_EQ(ChaveDobrada("×÷"), "");
-    EXPECT_EQ(ChaveDobradaMascara("*Ção?"), "*cao?");
-}
-
-TEST(ChaveOrtografica, JoinsThe1913SpellingToTodays) {
-    auto mesma = [](const char* antiga, const char* nova) {
-        EXPECT_EQ(ChaveOrtografica(ChaveDobrada(antiga)), ChaveOrtografica(ChaveDobrada(nova)))
-            << antiga << " / " << nova;
-    };
-    mesma("pharmácia", "farmácia");
-    mesma("effeito", "efeito");
-    mesma("acção", "ação");
-    mesma("óptimo", "ótimo");
-    mesma("director", "diretor");
-    mesma("theatro", "teatro");
-    mesma("rheumatismo", "reumatismo");
-    mesma("lyrio", "lírio");
-    mesma("sciência", "ciência");
-    mesma("excepção", "exceção");
-    mesma("damno", "dano");
-    mesma("baptismo", "batismo");
-}
-
-TEST(ChaveOrtografica, KeepsWhatTodaysSpellingStillTellsApart) {
-    EXPECT_NE(ChaveOrtografica("carro"), ChaveOrtografica("caro"));
-    EXPECT_NE(ChaveOrtografica("passo"), ChaveOrtografica("paso"));
-    EXPECT_EQ(ChaveOrtografica("chave"), "chave");
-    EXPECT_EQ(ChaveOrtografica("descer"), "descer");  // only a leading "sc" is simplified
-    EXPECT_EQ(ChaveOrtografica("leem"), "leem");      // doubled vowels stay
-    EXPECT_EQ(ChaveOrtografica(""), "");
 }
 
 TEST(Utf8, InvalidBytesReadAsWindows1252) {
@@ -77,6 +54,4 @@ TEST(Utf8, InvalidBytesReadAsWindows1252) {
     EXPECT_EQ(NormalizaPalavra("A\xE7\xE3o"), "acao");
     const std::u32string todos = U"a\u00E9\u20AC\U0001F600";
     EXPECT_EQ(DecodificaUtf8(CodificaUtf8(todos)), todos);
-    EXPECT_EQ(InverteUtf8("ação"), "oãça");
-    EXPECT_EQ(MinusculasUtf8("ÁGUA Ÿ Š"), "água ÿ š");
 }

@@ -60,7 +60,6 @@ protected:
 
 constexpr int16_t kAdjetivo = 9, kAdverbio = 10, kSubstantivo = 19, kVerbo = 21, kGiria = 22,
                   kEstrangeira = 23;
-constexpr int32_t kVerbetes = 128524;
 
 }  // namespace
 
@@ -115,7 +114,7 @@ TEST_F(Pesquisas, EntryTextTermsAndAllOfThem) {
     EXPECT_GT(farmacia.size(), pharmacia.size());
 }
 
-TEST_F(Pesquisas, EntryTextBeginningsEndingsAndEverything) {
+TEST_F(Pesquisas, EntryTextBeginningsAndEndings) {
     auto contem = [](const std::set<int32_t>& maior, const std::set<int32_t>& menor) {
         return std::includes(maior.begin(), maior.end(), menor.begin(), menor.end());
     };
@@ -129,12 +128,6 @@ TEST_F(Pesquisas, EntryTextBeginningsEndingsAndEverything) {
     const auto desAr = Texto("des*ar");
     EXPECT_TRUE(TemTitulo(desAr, "retroceder"));  // "desandar"
     EXPECT_TRUE(contem(Ids(desAr), Ids(Texto("desandar"))));
-
-    std::string lista, consulta = "*";
-    int32_t total = 0;
-    M().PesquisaReversa(consulta, lista, 0, 0, total);
-    EXPECT_EQ(total, kVerbetes);
-    EXPECT_EQ(LePares(lista).size(), 300u);
 }
 
 TEST_F(Pesquisas, FiltersUniteIntersectAndKeepEntriesOfSeveralClasses) {

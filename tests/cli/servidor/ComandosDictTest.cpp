@@ -3,11 +3,11 @@
 // must and must not hold, and the framing rules every reply keeps.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
 #include <set>
 #include <sstream>
 
+#include "../../mini/ArquivoCasos.h"
 #include "ClienteTeste.h"
 #include "ServidorComum.h"
 
@@ -84,25 +84,21 @@ void ConfereForma(const std::string& comando, const ClienteTeste::Resposta& r) {
 }  // namespace
 
 TEST(ComandosDict, TableOfCommandsAndReplies) {
-    std::ifstream arquivo(std::string(MINI_TEST_CASOS) + "/servidor/comandos.tsv");
-    ASSERT_TRUE(arquivo) << "tests/data/servidor/comandos.tsv";
+    const auto tabela = casos::Tabela("servidor/comandos.tsv");
+    EXPECT_GT(tabela.size(), 60u);
     ClienteTeste cliente(ServidorComum().porta());
     ASSERT_TRUE(cliente.conectado());
-    int casos = 0;
-    for (std::string linha; std::getline(arquivo, linha);) {
-        if (linha.empty() || linha[0] == '#') continue;
-        auto campos = Divide(linha, "\t");
+    for (auto [n, campos] : tabela) {
         campos.resize(4);
         const std::string comando = campos[0] == "<vazia>" ? "" : campos[0];
         const auto r = cliente.Pede(comando);
-        ++casos;
+        SCOPED_TRACE("comandos.tsv:" + std::to_string(n));
         EXPECT_TRUE(CodigosConferem(r.codigos, Divide(campos[1], " ")))
             << comando << " -> " << r.bruta.substr(0, 300);
         for (const auto& l : Divide(campos[2], " | ")) EXPECT_TRUE(Tem(r, l)) << comando << ": falta " << l;
         for (const auto& l : Divide(campos[3], " | ")) EXPECT_FALSE(Tem(r, l)) << comando << ": sobra " << l;
         ConfereForma(comando, r);
     }
-    EXPECT_GT(casos, 60);
     // After all of that, the same connection still answers and closes on QUIT.
     EXPECT_EQ(cliente.Pede("QUIT").final(), 221);
     EXPECT_TRUE(cliente.Fechada());

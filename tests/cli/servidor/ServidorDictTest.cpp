@@ -11,11 +11,9 @@
 #include <unistd.h>
 
 #include <map>
-#include <sstream>
 #include <thread>
 
 #include "ClienteTeste.h"
-#include "ComandoLexaria.h"
 #include "ServidorComum.h"
 
 namespace {
@@ -218,19 +216,4 @@ TEST(ServidorDict, CommandLineServesUntilSigterm) {
     ASSERT_EQ(waitpid(pid, &estado, 0), pid);
     guarda.pid = 0;
     EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
-}
-
-TEST(ServidorDict, CommandLineRefusesBadOptions) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"servidor", "--porta", "abc"},
-             {"servidor", "--porta", "70000"},
-             {"servidor", "--porta"},
-             {"servidor", "--cor", "azul"},
-             {"--banco", "/nao/existe.db", "servidor", "--porta", "0"},
-         }) {
-        std::ostringstream saida, erros;
-        EXPECT_EQ(ComandoLexaria().Executa(args, saida, erros, MINI_TEST_DB), ComandoLexaria::kErro)
-            << args[1];
-        EXPECT_FALSE(erros.str().empty());
-    }
 }

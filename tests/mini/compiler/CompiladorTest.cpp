@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -40,31 +41,22 @@ FonteVerbete Verbete(const std::string& classe, std::vector<Rotulo> rotulos = {}
 }  // namespace
 
 TEST(ClassesGramaticais, LabelsNameTheirClasses) {
-    const struct {
-        const char* rotulo;
-        uint16_t bits;
-    } casos[] = {
-        {"m.", Bit(kSubstantivo)},
-        {"f. pl.", Bit(kSubstantivo)},
-        {"Pl.", Bit(kSubstantivo)},
-        {"m. e adj.", Bit(kSubstantivo) | Bit(kAdjetivo)},
-        {"M. , f. e adj.", Bit(kSubstantivo) | Bit(kAdjetivo)},
-        {"adj. f.", Bit(kAdjetivo)},  // gender of an adjective, not a noun
-        {"v. t. e i.", Bit(kVerbo)},
-        {"V. p.", Bit(kVerbo)},
-        {"Loc. adv.", Bit(kAdverbio)},
-        {"loc. pron.", Bit(kPronome)},
-        {"interj.", Bit(kInterjeicao)},
-        {"pref.", Bit(kElemento)},
-        {"suf.", Bit(kElemento)},
-        {"conj.", Bit(kConjuncao)},
-        {"prep.", Bit(kPreposicao)},
-        {"art.", Bit(kArtigo)},
-        {"num.", Bit(kNumeral)},
-        {"part. irr. de pôr", 0},
-        {"", 0},
-    };
-    for (const auto& c : casos) EXPECT_EQ(ClassesGramaticais::DoRotulo(c.rotulo), c.bits) << c.rotulo;
+    const std::map<std::string, int> classes = {
+        {"substantivo", kSubstantivo}, {"adjetivo", kAdjetivo},   {"verbo", kVerbo},
+        {"advérbio", kAdverbio},       {"pronome", kPronome},     {"interjeição", kInterjeicao},
+        {"elemento", kElemento},       {"conjunção", kConjuncao}, {"preposição", kPreposicao},
+        {"artigo", kArtigo},           {"numeral", kNumeral}};
+    const auto tabela = casos::Tabela("compilador/classes.tsv");
+    ASSERT_GE(tabela.size(), 15u);
+    for (const auto& [linha, c] : tabela) {
+        uint16_t bits = 0;
+        if (c.size() > 1)
+            for (const auto& nome : casos::Divide(c[1], ' ')) {
+                ASSERT_EQ(classes.count(nome), 1u) << "classes.tsv:" << linha << " " << nome;
+                bits |= Bit(classes.at(nome));
+            }
+        EXPECT_EQ(ClassesGramaticais::DoRotulo(c[0]), bits) << "classes.tsv:" << linha << " " << c[0];
+    }
     EXPECT_EQ(ClassesGramaticais::Partes("m. ,  f.  e  adj."),
               (std::vector<std::string>{"m.", "f.", "adj."}));
 }

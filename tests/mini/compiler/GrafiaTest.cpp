@@ -1,6 +1,6 @@
 // Today's spelling: the derivation on a small hand-made word list (the
-// expected table is tests/data/grafia/derivacoes.tsv), the stress rule, the
-// hunspell adapter on a tiny dictionary, and the cache.
+// expected table is tests/data/grafia/derivacoes.tsv), the stress rule
+// (tonica.tsv), the hunspell adapter on a tiny dictionary, and the cache.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -71,21 +71,14 @@ TEST(GrafiaModerna, OnlyWordsOfLettersAreLookedAtAndTheWorkIsBounded) {
 }
 
 TEST(RegrasGrafia, StressedVowelFromTheEnd) {
-    const struct {
-        const char* palavra;
-        int lugar;
-        char32_t vogal;
-    } casosTonica[] = {
-        {"casa", 1, U'a'},   {"fedia", 1, U'i'},   {"fédia", 2, U'e'}, {"ação", 0, U'a'},
-        {"têr", 0, U'e'},    {"ter", 0, U'e'},     {"pai", 0, U'a'},   {"vestaes", 0, U'a'},
-        {"chapéo", 0, U'e'}, {"idéa", 1, U'e'},    {"ideia", 1, U'e'}, {"crýptico", 2, U'i'},
-        {"quando", 1, U'a'}, {"páquima", 2, U'a'}, {"falam", 1, U'a'}, {"útil", 1, U'u'},
-        {"rapaz", 0, U'a'},  {"xyz", 0, U'i'},     {"pst", -1, 0},
-    };
-    for (const auto& c : casosTonica) {
-        const auto t = RegrasGrafia::Tonica(mini::DecodificaUtf8(c.palavra));
-        EXPECT_EQ(t.first, c.lugar) << c.palavra;
-        EXPECT_EQ(t.second, c.vogal) << c.palavra;
+    const auto tabela = casos::Tabela("grafia/tonica.tsv");
+    ASSERT_GE(tabela.size(), 15u);
+    for (const auto& [linha, c] : tabela) {
+        ASSERT_GE(c.size(), 2u) << "tonica.tsv:" << linha;
+        const auto t = RegrasGrafia::Tonica(mini::DecodificaUtf8(c[0]));
+        EXPECT_EQ(t.first, std::stoi(c[1])) << "tonica.tsv:" << linha << " " << c[0];
+        const char32_t vogal = c.size() > 2 ? mini::DecodificaUtf8(c[2]).at(0) : 0;
+        EXPECT_EQ(t.second, vogal) << "tonica.tsv:" << linha << " " << c[0];
     }
 }
 

@@ -1,26 +1,41 @@
-// Expected conjugations written by hand: thirteen groups split by "|" (nine
-// tenses of six persons, the imperative of five, the personal infinitive of
-// six, the gerund, the participles), forms split by spaces.
+// Expected conjugations written by hand in tests/data/conjugacao: one line a
+// verb, tense, person and form, or a whole tense ("*") in person order.
 #pragma once
 
+#include <cstddef>
+#include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace teste {
 
-// The 72 slots of a full table; participle slots not written stay empty.
-std::vector<std::string> Tabela72(std::string_view texto);
+// The slots of the engine's table: nine tenses of six persons, the
+// imperative of five, the personal infinitive of six, the gerund, six
+// participle slots; kRegra is the ending rule of the compact text.
+constexpr std::size_t kPosicoes = 72;
+constexpr std::size_t kRegra = kPosicoes;
 
-// Compares the verb's 72 forms with a full table, naming each wrong slot.
-void ConfereTabela(std::string_view verbo, std::string_view esperado);
+struct FormaEsperada {
+    int linha = 0;
+    std::string verbo;
+    std::size_t posicao = 0;
+    std::string forma;
+};
 
-// Compares the present indicative, the first and third persons of the
-// perfect, the first person of the present subjunctive and the participles:
-// "p1 p2 p3 p4 p5 p6 | perf1 perf3 | subj1 | part [part2]".
-void ConfereFormasChave(std::string_view verbo, std::string_view esperado);
+// The tables of whole forms, by group ("regular", "irregular" ...).
+const std::vector<std::string>& Grupos();
 
-// Name of slot i ("Pretérito Perfeito, eu").
-std::string NomeDaPosicao(std::size_t i);
+// The table tests/data/conjugacao/<nome>.tsv slot by slot; a malformed line
+// or a slot given twice fails the test.
+std::vector<FormaEsperada> LeTabela(const std::string& nome);
+
+// Name of a slot ("Pretérito Perfeito, eu").
+std::string NomeDaPosicao(std::size_t posicao);
+
+// Where a failure is: "regular.tsv:12 amar, Pretérito Perfeito, eu".
+std::string Onde(const std::string& nome, const FormaEsperada& e);
+
+// The verbs of every table and pair list of tests/data/conjugacao.
+std::set<std::string> VerbosDasTabelas();
 
 }  // namespace teste
