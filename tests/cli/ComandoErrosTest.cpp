@@ -7,6 +7,7 @@
 #include <streambuf>
 
 #include "ComandoLexaria.h"
+#include "CopiaDanificada.h"
 
 namespace {
 
@@ -15,9 +16,9 @@ struct Saida {
     std::string saida, erros;
 };
 
-Saida Roda(const std::vector<std::string>& args) {
+Saida Roda(const std::vector<std::string>& args, const std::string& banco = MINI_TEST_DB) {
     std::ostringstream saida, erros;
-    const int codigo = ComandoLexaria().Executa(args, saida, erros, MINI_TEST_DB);
+    const int codigo = ComandoLexaria().Executa(args, saida, erros, banco);
     return {codigo, saida.str(), erros.str()};
 }
 
@@ -90,4 +91,21 @@ TEST(ComandoErros, ControlCharactersAreEscapedAndFullOutputFails) {
     EXPECT_NE(Roda({"grafia", "acção"}).saida.find("acção → ação"), std::string::npos);
     EXPECT_NE(Roda({"verbete", "acção"}).saida.find("Grafia atual: ação"), std::string::npos);
     EXPECT_EQ(Roda({"grafia", "xyzwq"}).codigo, 1);
+}
+
+// A file damaged under the entries and the indexes: every command that meets
+// the damage says so and exits 2, none answers "nothing" or guesses.
+TEST(ComandoErros, DamagedFileIsAnErrorInEveryCommand) {
+    const CopiaDanificada copia("lexaria.db");
+    copia.Danifica(100, SIZE_MAX);
+    const std::vector<std::vector<std::string>> comandos = {
+        {"localiza", "casa"}, {"verbete", "casa"}, {"palavra", "casa"},
+        {"busca", "des*ar"},  {"texto", "pedra"},  {"conjuga", "cantar"},
+        {"flexoes", "casas"}, {"grafia", "acção"}, {"abrev", "adj."},
+    };
+    for (const auto& args : comandos) {
+        const Saida r = Roda(args, copia.Caminho());
+        EXPECT_EQ(r.codigo, 2) << args[0] << " " << args[1] << ": " << r.saida;
+        EXPECT_NE(r.erros.find("banco de dados"), std::string::npos) << args[0] << ": " << r.erros;
+    }
 }

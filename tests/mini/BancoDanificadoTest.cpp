@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "CopiaDanificada.h"
 #include "mini/ChaveVerbete.h"
 #include "mini/DLLMiniLexariaDB.h"
 
@@ -14,32 +15,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t kPagina = 4096;
-
 fs::path Temporario(const std::string& nome) {
     return fs::temp_directory_path() / ("mini-" + nome + "-" + std::to_string(getpid()));
-}
-
-// 40 bytes of 0xFF over the start of every seventh page of a region.
-void Danifica(const fs::path& arquivo, size_t primeira, size_t ultima) {
-    std::fstream f(arquivo, std::ios::in | std::ios::out | std::ios::binary);
-    const std::string lixo(40, '\xFF');
-    for (size_t p = primeira; p <= ultima; p += 7) {
-        f.seekp(static_cast<std::streamoff>(p * kPagina));
-        f.write(lixo.data(), static_cast<std::streamsize>(lixo.size()));
-    }
 }
 
 }  // namespace
 
 TEST(BancoDanificado, DamageAfterOpeningIsReportedNotTakenForNothing) {
-    const fs::path copia = Temporario("danificado.db");
-    fs::copy_file(MINI_TEST_DB, copia, fs::copy_options::overwrite_existing);
-    DLLMiniLexariaDB motor(copia.string());
+    const CopiaDanificada copia("danificado.db");
+    DLLMiniLexariaDB motor(copia.Caminho());
     ASSERT_TRUE(motor.AbreDados());
     EXPECT_EQ(motor.ObtemUltimoErro(), "");
     // The entry pages come first in the file; the indexes follow.
-    Danifica(copia, 100, static_cast<size_t>(fs::file_size(copia) / kPagina) - 2);
+    copia.Danifica(100, SIZE_MAX);
 
     int erros = 0, lidos = 0;
     for (int32_t id = 0; id < 128000; id += 97) {
@@ -71,7 +59,6 @@ TEST(BancoDanificado, DamageAfterOpeningIsReportedNotTakenForNothing) {
         }
     }
     EXPECT_GT(buscasComErro, 0);
-    fs::remove(copia);
 }
 
 TEST(BancoDanificado, OnlyRegularFilesAreOpened) {
@@ -94,10 +81,10 @@ TEST(BancoDanificado, VerificationReadsTheWholeFile) {
     EXPECT_EQ(inteiro.VerificaDados(), "");
 
     // One changed byte inside an entry's text: SQLite sees nothing wrong, the hash does.
-    const fs::path copia = Temporario("verifica.db");
-    fs::copy_file(MINI_TEST_DB, copia, fs::copy_options::overwrite_existing);
+    const CopiaDanificada copia("verifica.db");
+    constexpr size_t kPagina = CopiaDanificada::kPagina;
     {
-        std::fstream f(copia, std::ios::in | std::ios::out | std::ios::binary);
+        std::fstream f(copia.Caminho(), std::ios::in | std::ios::out | std::ios::binary);
         std::string pagina(kPagina, '\0');
         f.seekg(static_cast<std::streamoff>(2000 * kPagina));
         f.read(pagina.data(), static_cast<std::streamsize>(pagina.size()));
@@ -106,14 +93,13 @@ TEST(BancoDanificado, VerificationReadsTheWholeFile) {
         f.seekp(static_cast<std::streamoff>(2000 * kPagina + span + 1));
         f.put('S');
     }
-    DLLMiniLexariaDB mudado(copia.string());
+    DLLMiniLexariaDB mudado(copia.Caminho());
     ASSERT_TRUE(mudado.AbreDados());
     EXPECT_NE(mudado.VerificaDados().find("difere"), std::string::npos);
 
-    Danifica(copia, 100, 200);
-    DLLMiniLexariaDB danificado(copia.string());
+    copia.Danifica(100, 200);
+    DLLMiniLexariaDB danificado(copia.Caminho());
     ASSERT_TRUE(danificado.AbreDados());
     EXPECT_FALSE(danificado.VerificaDados().empty());
-    fs::remove(copia);
     EXPECT_FALSE(DLLMiniLexariaDB("/nao/existe.db").VerificaDados().empty());
 }
