@@ -4,7 +4,7 @@
 # a verb with its table, Back, scrolling, a letter picked, the minimum size,
 # maximized and restored, a restart with the geometry kept, the advanced
 # search and its result pages, the previous searches, a second copy,
-# damaged data.
+# damaged data, at the start and while reading.
 #   tools/capturas.sh [PASTA_DO_PROGRAMA] [PASTA_DAS_CAPTURAS]
 # Needs Xvfb, xdotool and ImageMagick's import.
 set -eu
@@ -183,6 +183,32 @@ captura 09-dados-danificados
 xdotool key Return
 sleep 0.5
 kill -0 "$programa" 2>/dev/null && echo "o programa continua aberto depois da mensagem" || echo "o programa terminou depois da mensagem"
+wait "$programa" 2>/dev/null || true
+programa=
+rm -rf "$copia"
+
+# Damage the program only meets while reading: a whole program folder whose
+# database has pages overwritten under the entries and indexes.
+copia=$(mktemp -d)
+cp -r "$app/." "$copia/"
+python3 - "$copia/minilexaria.db" <<'FIM'
+import os, sys
+caminho = sys.argv[1]
+paginas = os.path.getsize(caminho) // 4096
+with open(caminho, "r+b") as f:
+    for p in range(100, paginas - 2, 7):
+        f.seek(p * 4096)
+        f.write(b"\xff" * 40)
+FIM
+"$copia/minilexaria" >/dev/null 2>&1 &
+programa=$!
+sleep 5
+geometria
+clica 600 300 0.3
+xdotool type --delay 90 casa; sleep 1.5
+xdotool key Return; sleep 1.5
+captura 09b-dados-danificados-ao-ler
+kill "$programa" 2>/dev/null || true
 wait "$programa" 2>/dev/null || true
 programa=
 rm -rf "$copia"
