@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cctype>
 #include <ctime>
+#include <memory>
 
 #include "BuscaDict.h"
+#include "CacheDefinicoes.h"
 #include "ContextoDict.h"
 #include "IndicePalavras.h"
 #include "LinhaComando.h"
@@ -90,7 +92,14 @@ std::string SessaoDict::Responde(std::string_view linha) {
 std::string SessaoDict::Define(const std::vector<std::string>& p) {
     if (p.size() != 3) return Linha(kParametros);
     if (!BaseValida(p[1])) return Linha(kBaseInvalida);
-    const auto verbetes = BuscaDict(contexto_.indice, contexto_.motores).Define(p[2]);
+    std::shared_ptr<const CacheDefinicoes::Verbetes> guardados = contexto_.definicoes.Procura(p[2]);
+    if (!guardados) {
+        auto novos = std::make_shared<CacheDefinicoes::Verbetes>();
+        const bool inteira = BuscaDict(contexto_.indice, contexto_.motores).Define(p[2], *novos);
+        guardados = std::move(novos);
+        if (inteira) contexto_.definicoes.Guarda(p[2], guardados);
+    }
+    const auto& verbetes = *guardados;
     if (verbetes.empty()) return Linha(kNada);
     RespostaDict r(mime_);
     r.Estado("150 " + std::to_string(verbetes.size()) +
