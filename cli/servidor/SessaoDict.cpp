@@ -42,7 +42,10 @@ const char* const kOk = "250 ok";
 
 }  // namespace
 
-SessaoDict::SessaoDict(ContextoDict& contexto) : contexto_(contexto), numero_(++contexto.sessoes) {}
+SessaoDict::SessaoDict(ContextoDict& contexto)
+    : contexto_(contexto),
+      numero_(++contexto.sessoes),
+      baseDefinicao_(std::string(" ") + kBase + " " + RespostaDict::Aspas(contexto.descricao)) {}
 
 std::string SessaoDict::Saudacao() const {
     return Linha("220 " + contexto_.hospedeiro + " Minilexária " MINI_VERSAO " <mime> <" +
@@ -102,11 +105,17 @@ std::string SessaoDict::Define(const std::vector<std::string>& p) {
     const auto& verbetes = *guardados;
     if (verbetes.empty()) return Linha(kNada);
     RespostaDict r(mime_);
+    size_t tamanho = 64;
+    for (const auto& v : verbetes) tamanho += v.texto.size() + v.palavra.size() + baseDefinicao_.size() + 128;
+    r.Reserva(tamanho);
     r.Estado("150 " + std::to_string(verbetes.size()) +
              (verbetes.size() == 1 ? " definição encontrada" : " definições encontradas"));
+    std::string linha;
     for (const auto& v : verbetes) {
-        r.Estado("151 " + RespostaDict::Aspas(v.palavra) + " " + kBase + " " +
-                 RespostaDict::Aspas(contexto_.descricao));
+        linha.assign("151 ");
+        RespostaDict::AcrescentaAspas(linha, v.palavra);
+        linha.append(baseDefinicao_);
+        r.Estado(linha);
         r.Texto(v.texto);
     }
     r.Estado(kOk);
