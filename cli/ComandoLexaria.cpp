@@ -88,8 +88,12 @@ std::string ComandoLexaria::HtmlParaTexto(const std::string& html) {
     r.reserve(html.size());
     size_t i = 0;
     while (i < html.size()) {
-        // Plain text up to the next tag, reference or line break goes in at once.
-        const size_t especial = std::min(html.find_first_of("<&\n", i), html.size());
+        // Plain text up to the next tag, reference or line break goes in at
+        // once. A plain loop: find_first_of scans the set for every byte.
+        size_t especial = i;
+        while (especial < html.size() && html[especial] != '<' && html[especial] != '&' &&
+               html[especial] != '\n')
+            ++especial;
         r.append(html, i, especial - i);
         i = especial;
         if (i >= html.size()) break;

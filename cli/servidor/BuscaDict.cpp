@@ -12,15 +12,20 @@
 
 namespace {
 
-// Every id of the engine's last search, in its order.
-std::vector<int32_t> IdsDaPesquisa(DLLMiniLexariaDB& motor) {
+// Every id of the engine's last search, in its order. inteira turns false
+// when the engine met a read error on the way.
+std::vector<int32_t> IdsDaPesquisa(DLLMiniLexariaDB& motor, bool* inteira = nullptr) {
     std::vector<int32_t> ids;
     std::string pedaco;
     for (int32_t cursor = 0; cursor >= 0;) {
         cursor = motor.ObtemResultados(0, cursor, pedaco);
+        if (inteira && !motor.ObtemUltimoErro().empty()) *inteira = false;
         const mini::ListaResultados lista = mini::LeResultados(pedaco);
         for (const auto& r : lista.itens) ids.push_back(r.id);
-        if (!lista.Valida()) break;
+        if (!lista.Valida()) {
+            if (inteira) *inteira = false;
+            break;
+        }
     }
     return ids;
 }
@@ -94,20 +99,25 @@ BuscaDict::Resposta BuscaDict::Procura(std::string_view estrategia, const std::s
     return palavras.empty() ? Resposta::Nada : Resposta::Achou;
 }
 
-std::vector<BuscaDict::Verbete> BuscaDict::Define(const std::string& palavra) {
-    std::vector<Verbete> verbetes;
+bool BuscaDict::Define(const std::string& palavra, std::vector<Verbete>& verbetes) {
+    verbetes.clear();
     auto motor = motores_.Empresta();
     std::string primeiro, html;
-    if (motor->PesquisaPalavra(palavra, 0, primeiro) <= 0) return verbetes;
-    for (int32_t id : IdsDaPesquisa(*motor)) {
+    const bool achou = motor->PesquisaPalavra(palavra, 0, primeiro) > 0;
+    bool inteira = motor->ObtemUltimoErro().empty();
+    if (!achou) return inteira;
+    for (int32_t id : IdsDaPesquisa(*motor, &inteira)) {
         const std::string titulo =
             motor->ObtemVerbete(id, html, mini::ValorChaveVerbete(mini::PosicaoChave(id)));
-        if (titulo.empty()) continue;
+        if (titulo.empty()) {
+            inteira = false;
+            continue;
+        }
         // The homonym number is raised on the page; in plain text it stands apart.
         const std::string_view numero = "<span id=\"D_SUP_TIT\">";
         if (const size_t p = html.find(numero); p != std::string::npos) html.insert(p + numero.size(), " ");
         verbetes.push_back(
             {id, titulo.substr(0, titulo.find("\u00A0")), ComandoLexaria::HtmlParaTexto(html)});
     }
-    return verbetes;
+    return inteira;
 }

@@ -37,7 +37,9 @@ public:
     Resposta Procura(std::string_view estrategia, const std::string& palavra,
                      std::vector<std::string_view>& palavras);
     // The entries a definition request gives: those of "." in their order.
-    std::vector<Verbete> Define(const std::string& palavra);
+    // False when the engine met a read error, so the answer may lack entries
+    // and is not to be kept.
+    bool Define(const std::string& palavra, std::vector<Verbete>& verbetes);
 
 private:
     // ordenados: false when the ids are not in dictionary order.

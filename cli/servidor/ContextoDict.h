@@ -1,12 +1,14 @@
 // What every connection of the dictionary server shares: the headword index,
-// the engines, the text about the database, and the counters that STATUS and
-// SHOW SERVER report.
+// the engines, the text about the database, the entries lately defined, and
+// the counters that STATUS and SHOW SERVER report.
 #pragma once
 
 #include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <string>
+
+#include "CacheDefinicoes.h"
 
 class IndicePalavras;
 class ReservaMotores;
@@ -21,4 +23,5 @@ struct ContextoDict {
     std::atomic<int> conexoes{0};
     std::atomic<uint64_t> pedidos{0};
     std::atomic<uint64_t> sessoes{0};
+    CacheDefinicoes definicoes{};
 };

@@ -53,11 +53,22 @@ void RespostaDict::Texto(std::string_view texto) {
 
 void RespostaDict::AcrescentaAspas(std::string& destino, std::string_view palavra) {
     destino += '"';
-    for (char c : palavra) {
-        if (c == '"' || c == '\\') destino += '\\';
+    // Runs with nothing to escape go in at once.
+    size_t inicio = 0;
+    for (size_t i = 0; i < palavra.size(); ++i) {
+        const char c = palavra[i];
+        if (c != '"' && c != '\\' && c != '\r' && c != '\n') continue;
+        destino.append(palavra, inicio, i - inicio);
         // Line breaks would end the status line early.
-        destino += (c == '\r' || c == '\n') ? ' ' : c;
+        if (c == '\r' || c == '\n') {
+            destino += ' ';
+        } else {
+            destino += '\\';
+            destino += c;
+        }
+        inicio = i + 1;
     }
+    destino.append(palavra, inicio);
     destino += '"';
 }
 

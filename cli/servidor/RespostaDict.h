@@ -11,6 +11,8 @@ public:
     // With mime on, every text body opens with its MIME header and a blank line.
     explicit RespostaDict(bool mime = false) : mime_(mime) {}
 
+    // Room for a reply of about this many bytes, so it is not copied as it grows.
+    void Reserva(size_t bytes) { texto_.reserve(bytes); }
     void Estado(std::string_view linha);
     // Lines split at "\n" (a "\r" before it is dropped). A line longer than
     // the protocol allows is broken at a blank, or at a character boundary.

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cctype>
 #include <ctime>
+#include <memory>
 
 #include "BuscaDict.h"
+#include "CacheDefinicoes.h"
 #include "ContextoDict.h"
 #include "IndicePalavras.h"
 #include "LinhaComando.h"
@@ -40,7 +42,10 @@ const char* const kOk = "250 ok";
 
 }  // namespace
 
-SessaoDict::SessaoDict(ContextoDict& contexto) : contexto_(contexto), numero_(++contexto.sessoes) {}
+SessaoDict::SessaoDict(ContextoDict& contexto)
+    : contexto_(contexto),
+      numero_(++contexto.sessoes),
+      baseDefinicao_(std::string(" ") + kBase + " " + RespostaDict::Aspas(contexto.descricao)) {}
 
 std::string SessaoDict::Saudacao() const {
     return Linha("220 " + contexto_.hospedeiro + " Minilexária " MINI_VERSAO " <mime> <" +
@@ -90,14 +95,27 @@ std::string SessaoDict::Responde(std::string_view linha) {
 std::string SessaoDict::Define(const std::vector<std::string>& p) {
     if (p.size() != 3) return Linha(kParametros);
     if (!BaseValida(p[1])) return Linha(kBaseInvalida);
-    const auto verbetes = BuscaDict(contexto_.indice, contexto_.motores).Define(p[2]);
+    std::shared_ptr<const CacheDefinicoes::Verbetes> guardados = contexto_.definicoes.Procura(p[2]);
+    if (!guardados) {
+        auto novos = std::make_shared<CacheDefinicoes::Verbetes>();
+        const bool inteira = BuscaDict(contexto_.indice, contexto_.motores).Define(p[2], *novos);
+        guardados = std::move(novos);
+        if (inteira) contexto_.definicoes.Guarda(p[2], guardados);
+    }
+    const auto& verbetes = *guardados;
     if (verbetes.empty()) return Linha(kNada);
     RespostaDict r(mime_);
+    size_t tamanho = 64;
+    for (const auto& v : verbetes) tamanho += v.texto.size() + v.palavra.size() + baseDefinicao_.size() + 128;
+    r.Reserva(tamanho);
     r.Estado("150 " + std::to_string(verbetes.size()) +
              (verbetes.size() == 1 ? " definição encontrada" : " definições encontradas"));
+    std::string linha;
     for (const auto& v : verbetes) {
-        r.Estado("151 " + RespostaDict::Aspas(v.palavra) + " " + kBase + " " +
-                 RespostaDict::Aspas(contexto_.descricao));
+        linha.assign("151 ");
+        RespostaDict::AcrescentaAspas(linha, v.palavra);
+        linha.append(baseDefinicao_);
+        r.Estado(linha);
         r.Texto(v.texto);
     }
     r.Estado(kOk);

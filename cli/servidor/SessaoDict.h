@@ -45,4 +45,6 @@ private:
     bool mime_ = false;
     bool encerrada_ = false;
     std::string cliente_;
+    // What follows the headword on every 151 line: the base and its description.
+    const std::string baseDefinicao_;
 };

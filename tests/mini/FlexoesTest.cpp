@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "ArquivoCasos.h"
+#include "Esquema.h"
+#include "FlexoesVerbete.h"
 #include "MotorTeste.h"
 #include "mini/PedidoConjugacao.h"
 #include "mini/TextoConjugacao.h"
@@ -138,6 +140,46 @@ TEST_F(Flexoes, ConjugacaoPeloTituloComoAPaginaPassa) {
     // A pronominal headword has no table of its own: the page asks for the verb.
     EXPECT_EQ(M().ObtemConjugacao(pronominal), "");
     EXPECT_FALSE(M().ObtemConjugacao(lavar).empty());
+}
+
+// The quick membership test the lemma search uses says of every word what
+// the full list of forms says: the forms of verbs, nouns, adjectives and
+// their mixtures, the headword (never a form of itself), and the forms of
+// other words.
+TEST(FlexoesVerbete, TemFormaDizOQueAListaDiz) {
+    namespace e = mini::esquema;
+    auto bit = [](int filtro) { return static_cast<uint16_t>(1u << (filtro - e::kPrimeiroFiltro)); };
+    const uint16_t verbo = bit(e::kFiltroVerbo), nome = bit(e::kFiltroSubstantivo),
+                   adj = bit(e::kFiltroAdjetivo), numeral = bit(e::kFiltroNumeral);
+    const std::pair<const char*, uint16_t> entradas[] = {
+        {"fazer", verbo},
+        {"têr", verbo},
+        {"casar", verbo},
+        {"lavar-se", verbo},
+        {"arguir\u00A01", verbo},
+        {"pôr", verbo},
+        {"casa", nome},
+        {"leão", static_cast<uint16_t>(nome | adj)},
+        {"alemão", static_cast<uint16_t>(nome | adj)},
+        {"fácil", adj},
+        {"cinco", static_cast<uint16_t>(adj | numeral)},
+        {"Lisboa", nome},
+        {"feito", static_cast<uint16_t>(verbo | adj | nome)},
+        {"amar", static_cast<uint16_t>(verbo | nome)},
+        {"xyzwq", 0},
+    };
+    std::vector<std::string> candidatas = {"", "xyzwq", "casá", "Casa", "faco"};
+    for (const auto& [palavra, classes] : entradas) {
+        candidatas.push_back(palavra);
+        candidatas.push_back(std::string(mini::FlexoesVerbete::SemHomonimo(palavra)));
+        for (const auto& f : mini::FlexoesVerbete::Formas(palavra, classes)) candidatas.push_back(f);
+    }
+    for (const auto& [palavra, classes] : entradas) {
+        const auto formas = mini::FlexoesVerbete::Formas(palavra, classes);
+        for (const auto& c : candidatas)
+            EXPECT_EQ(mini::FlexoesVerbete::TemForma(palavra, classes, c), Contem(formas, c))
+                << palavra << " / " << c;
+    }
 }
 
 }  // namespace

@@ -34,10 +34,8 @@ std::vector<int32_t> BuscaFlexoes::Lemas(std::string_view palavra, const std::ve
     for (uint32_t u : dados_.Flexoes(chave)) {
         const auto id = static_cast<int32_t>(u);
         if (!dados_.Valido(id) || std::find(exatos.begin(), exatos.end(), id) != exatos.end()) continue;
-        if (!exatos.empty()) {
-            const auto formas = FormasDe(id);
-            if (std::find(formas.begin(), formas.end(), escrita) == formas.end()) continue;
-        }
+        if (!exatos.empty() && !FlexoesVerbete::TemForma(dados_.Palavra(id), dados_.Classes(id), escrita))
+            continue;
         lemas.push_back(id);
     }
     return lemas;

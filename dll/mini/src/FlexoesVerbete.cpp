@@ -22,6 +22,19 @@ bool TemMaiuscula(std::string_view s) {
     return false;
 }
 
+std::vector<std::string> FormasNominais(std::string_view palavra, uint16_t classes) {
+    const bool substantivo = Tem(classes, esquema::kFiltroSubstantivo);
+    const bool adjetivo = Tem(classes, esquema::kFiltroAdjetivo);
+    // Numbers ("cinco", "cincoenta") do not inflect like adjectives.
+    if ((substantivo || adjetivo) && !Tem(classes, esquema::kFiltroNumeral) && !TemMaiuscula(palavra))
+        return FlexaoNominal::Formas(palavra, substantivo, adjetivo);
+    return {};
+}
+
+bool Contem(const std::vector<std::string>& formas, std::string_view forma) {
+    return std::find(formas.begin(), formas.end(), forma) != formas.end();
+}
+
 }  // namespace
 
 std::string FlexoesVerbete::Chave(std::string_view forma) {
@@ -61,12 +74,7 @@ std::vector<std::string> FlexoesVerbete::Formas(std::string_view palavra, uint16
     palavra = SemHomonimo(palavra);
     std::vector<std::string> todas;
     if (Tem(classes, esquema::kFiltroVerbo)) todas = FormasVerbais(palavra);
-    const bool substantivo = Tem(classes, esquema::kFiltroSubstantivo);
-    const bool adjetivo = Tem(classes, esquema::kFiltroAdjetivo);
-    // Numbers ("cinco", "cincoenta") do not inflect like adjectives.
-    if ((substantivo || adjetivo) && !Tem(classes, esquema::kFiltroNumeral) && !TemMaiuscula(palavra)) {
-        for (auto& f : FlexaoNominal::Formas(palavra, substantivo, adjetivo)) todas.push_back(std::move(f));
-    }
+    for (auto& f : FormasNominais(palavra, classes)) todas.push_back(std::move(f));
     // Each form once, in the order made; sorting views beats hashing strings here.
     std::vector<std::pair<std::string_view, std::size_t>> ordem;
     ordem.reserve(todas.size());
@@ -80,6 +88,15 @@ std::vector<std::string> FlexoesVerbete::Formas(std::string_view palavra, uint16
     for (std::size_t i = 0; i < todas.size(); ++i)
         if (fica[i]) formas.push_back(std::move(todas[i]));
     return formas;
+}
+
+bool FlexoesVerbete::TemForma(std::string_view palavra, uint16_t classes, std::string_view forma) {
+    // What Formas would list, without sorting out repeats: the verb's forms
+    // first, and the nominal ones only when those do not have it.
+    palavra = SemHomonimo(palavra);
+    if (forma == palavra) return false;
+    if (Tem(classes, esquema::kFiltroVerbo) && Contem(FormasVerbais(palavra), forma)) return true;
+    return Contem(FormasNominais(palavra, classes), forma);
 }
 
 }  // namespace mini

@@ -17,6 +17,8 @@ public:
     // space is ignored); classes: the entry's class bits. Each form once, in
     // a fixed order, the headword itself left out.
     static std::vector<std::string> Formas(std::string_view palavra, uint16_t classes);
+    // Whether Formas(palavra, classes) holds forma, for less than it costs.
+    static bool TemForma(std::string_view palavra, uint16_t classes, std::string_view forma);
 
     // Key of the inflection index: the spelling-bridge key of a form, so
     // "efetuei" meets the form "efectuei" of "effectuar".
