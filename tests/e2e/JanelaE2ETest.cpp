@@ -76,12 +76,9 @@ TEST(JanelaE2E, MostraAListaEAPaginaInicial)
     EXPECT_TRUE(janela.Visor()->url().path().endsWith(u"/h.htm"));
     EXPECT_EQ(janela.Visor()->geometry(), janela.DisposicaoAtual().visor);
     // The version line lands in the start page.
-    QString versoes;
-    for (int tentativa = 0; tentativa < 50 && !versoes.contains(u"Monousuário"); ++tentativa) {
-        versoes =
-            Avalia(janela.Visor()->page(), QStringLiteral("document.getElementById('versoes').innerHTML")).toString();
-        QTest::qWait(50);
-    }
+    const QString versoes =
+        EsperaTexto(janela.Visor()->page(), QStringLiteral("document.getElementById('versoes').innerHTML"),
+                    QString::fromUtf8("Monousuário"));
     EXPECT_TRUE(versoes.contains(u"Interface 1.")) << versoes.toStdString();
     EXPECT_TRUE(versoes.contains(u"Mini Monousuário")) << versoes.toStdString();
     janela.close();
