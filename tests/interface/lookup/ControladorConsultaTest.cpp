@@ -4,16 +4,15 @@
 #include "ControladorConsulta.h"
 
 #include "AreaConsulta.h"
-#include "ArmazemMemoria.h"
 #include "CBrowser.h"
 #include "CBuscasAnteriores.h"
 #include "CEscolheLetra.h"
 #include "CList.h"
+#include "JanelaSemVisor.h"
 #include "RotaTeclado.h"
 #include "SuperficieWidget.h"
 #include "TabelaCasos.h"
 #include "UtilTexto.h"
-#include "frmMain.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -33,11 +32,7 @@ struct Consulta : ::testing::Test {
 
     void SetUp() override
     {
-        frmMain::Opcoes o;
-        o.caminhoBanco = QStringLiteral(MINI_TEST_DB);
-        o.armazem = &armazem;
-        o.comVisor = false;
-        janela = std::make_unique<frmMain>(o);
+        janela = JanelaSemVisor(armazem);
         ASSERT_EQ(janela->Carrega({}), CicloJanela::Carga::Pronta);
         QSignalSpy carregada(janela.get(), &frmMain::LetraCarregada);
         janela->show();
@@ -226,16 +221,12 @@ TEST_F(Consulta, BuscasAnterioresSobrevivemENaoSeRegistramDeNovo)
     EXPECT_EQ(armazem.Le(ArmazemConfig::Escopo::Usuario, QStringLiteral("HistID3")), QStringLiteral("77669"));
     EXPECT_EQ(armazem.Le(ArmazemConfig::Escopo::Usuario, QStringLiteral("HistTit1")), std::nullopt);
 
-    frmMain::Opcoes o;
-    o.caminhoBanco = QStringLiteral(MINI_TEST_DB);
-    o.armazem = &armazem;
-    o.comVisor = false;
     armazem.Define(ArmazemConfig::Escopo::Usuario, QStringLiteral("SomarFiltros"), QStringLiteral("1"));
-    frmMain outra(o);
-    ASSERT_EQ(outra.Carrega({}), CicloJanela::Carga::Pronta);
+    const auto outra = JanelaSemVisor(armazem);
+    ASSERT_EQ(outra->Carrega({}), CicloJanela::Carga::Pronta);
     // The summing tick starts as stored.
-    EXPECT_TRUE(outra.Consulta()->Pesquisa().Marcada(PainelPesquisa::Somar));
-    const auto& lidas = outra.Consulta()->Pesquisa().Buscas().Registros();
+    EXPECT_TRUE(outra->Consulta()->Pesquisa().Marcada(PainelPesquisa::Somar));
+    const auto& lidas = outra->Consulta()->Pesquisa().Buscas().Registros();
     ASSERT_EQ(lidas.size(), 2u);
     EXPECT_EQ(lidas[0].getIDVerbete(), 77669);
     EXPECT_EQ(lidas[1].getTitulo(), u"casa");
