@@ -2,19 +2,16 @@
 // started as a process: it shows, loads the list and the start page, and
 // a second copy ends by itself.
 #include "ArmazemMemoria.h"
-#include "CEscolheLetra.h"
 #include "CList.h"
 #include "JanelaReal.h"
 #include "VisorWeb.h"
 #include "frmMain.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QWebEnginePage>
 #include <gtest/gtest.h>
 
@@ -62,13 +59,12 @@ TEST(JanelaE2E, MostraAListaEAPaginaInicial)
     QSignalSpy letra(&janela, &frmMain::LetraCarregada);
     QSignalSpy pagina(&janela, &frmMain::PaginaCarregada);
     janela.show();
+    // The letter's contents are checked in JanelaMotorReal; here, that it
+    // comes in beside the web view.
     ASSERT_TRUE(letra.wait(10000));
     EXPECT_TRUE(janela.isVisible());
     EXPECT_EQ(janela.windowTitle(), u"Minilexária");
     EXPECT_EQ(janela.Lista()->ObtemLetraAtual(), u"a");
-    EXPECT_GT(janela.Lista()->Ultimo(), 10000);
-    EXPECT_FALSE(janela.Lista()->Palavras().back().isEmpty());
-    EXPECT_EQ(janela.EscolheLetra()->Selecionada(), u"A");
 
     ASSERT_TRUE(pagina.count() > 0 || pagina.wait(20000));
     EXPECT_TRUE(pagina.first().first().toBool());
