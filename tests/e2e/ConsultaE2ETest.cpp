@@ -2,18 +2,12 @@
 // in its template with the side box, follow a homonym link, go back and
 // forward.
 #include "AreaConsulta.h"
-#include "ArmazemMemoria.h"
 #include "BotaoImagem.h"
 #include "CList.h"
 #include "JanelaReal.h"
 #include "PeleJanela.h"
-#include "VisorWeb.h"
-#include "frmMain.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
 #include <gtest/gtest.h>
@@ -22,22 +16,21 @@ namespace {
 
 const QString kArea = QStringLiteral("(document.getElementById('AreaVerbete')||{}).innerHTML||''");
 
-class ConsultaE2E : public ::testing::Test {
+class ConsultaE2E : public JanelaRealTeste {
 protected:
-    void SetUp() override
+    // The side box's links once they hold the text.
+    QString Caixa(const QString& esperado)
     {
-        janela = AbreJanelaReal(armazem);
-        ASSERT_NE(janela, nullptr);
+        return EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
+                           esperado);
     }
-    void TearDown() override
+    // Waits for the view to show the template file.
+    bool EsperaModelo(const QString& arquivo)
     {
-        if (janela)
-            janela->close();
+        for (int t = 0; t < 200 && !janela->Visor()->url().path().endsWith(arquivo); ++t)
+            QTest::qWait(50);
+        return janela->Visor()->url().path().endsWith(arquivo);
     }
-    QWebEnginePage* Pagina() const { return janela->Visor()->page(); }
-
-    ArmazemMemoria armazem;
-    std::unique_ptr<frmMain> janela;
 };
 
 } // namespace
@@ -62,8 +55,7 @@ TEST_F(ConsultaE2E, DigitaEsperaLeOVerbeteESegueUmHomonimo)
     const QString area = EsperaTexto(Pagina(), kArea, QStringLiteral("D_SUP_TIT"));
     EXPECT_TRUE(janela->Visor()->url().path().endsWith(u"/f1.htm")) << janela->Visor()->url().toString().toStdString();
     EXPECT_TRUE(area.contains(u"anga")) << area.left(300).toStdString();
-    const QString caixa = EsperaTexto(
-        Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"), QStringLiteral("goID://"));
+    const QString caixa = Caixa(QStringLiteral("goID://"));
     for (int id : {77670, 77671, 77672})
         EXPECT_TRUE(caixa.contains(QStringLiteral("goID://%1").arg(id))) << caixa.toStdString();
     EXPECT_FALSE(caixa.contains(u"goID://77669")) << caixa.toStdString();
@@ -89,9 +81,7 @@ TEST_F(ConsultaE2E, DigitaEsperaLeOVerbeteESegueUmHomonimo)
     for (int t = 0; t < 200 && janela->Consulta()->Controlador().Pedido() != alvo; ++t)
         QTest::qWait(50);
     EXPECT_EQ(janela->Consulta()->Controlador().Pedido(), alvo);
-    const QString segunda =
-        EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
-                    QStringLiteral("goID://77669"));
+    const QString segunda = Caixa(QStringLiteral("goID://77669"));
     EXPECT_TRUE(segunda.contains(u"goID://77669")) << segunda.toStdString();
     EXPECT_FALSE(segunda.contains(u"goID://77670"));
     // The template stayed; no navigation to the link happened.
@@ -103,9 +93,7 @@ TEST_F(ConsultaE2E, DigitaEsperaLeOVerbeteESegueUmHomonimo)
     EXPECT_FALSE(proximo->isEnabled());
     QTest::mouseClick(anterior, Qt::LeftButton, {}, QPoint(8, 8));
     EXPECT_EQ(janela->Consulta()->Controlador().Pedido(), 77669);
-    const QString volta =
-        EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
-                    QStringLiteral("goID://77670"));
+    const QString volta = Caixa(QStringLiteral("goID://77670"));
     EXPECT_TRUE(volta.contains(u"goID://77670")) << volta.toStdString();
     EXPECT_FALSE(volta.contains(u"goID://77669"));
     EXPECT_TRUE(anterior->isEnabled()); // the start page is still behind it
@@ -118,9 +106,7 @@ TEST_F(ConsultaE2E, DigitaEsperaLeOVerbeteESegueUmHomonimo)
 
     QTest::mouseClick(proximo, Qt::LeftButton, {}, QPoint(8, 8));
     EXPECT_EQ(janela->Consulta()->Controlador().Pedido(), alvo);
-    const QString avanca =
-        EsperaTexto(Pagina(), QStringLiteral("document.getElementById('ListaAlternativas').innerHTML"),
-                    QStringLiteral("goID://77669"));
+    const QString avanca = Caixa(QStringLiteral("goID://77669"));
     EXPECT_TRUE(avanca.contains(u"goID://77669")) << avanca.toStdString();
     EXPECT_TRUE(anterior->isEnabled());
     EXPECT_FALSE(proximo->isEnabled());
@@ -134,9 +120,7 @@ TEST_F(ConsultaE2E, VerboMostraAConjugacaoEOsModosTrocamDeModelo)
     EXPECT_TRUE(conj.contains(u"cantamos")) << conj.left(200).toStdString();
 
     janela->Consulta()->Browser().AlteraModelo(1);
-    for (int t = 0; t < 200 && !janela->Visor()->url().path().endsWith(u"/f2.htm"); ++t)
-        QTest::qWait(50);
-    EXPECT_TRUE(janela->Visor()->url().path().endsWith(u"/f2.htm"));
+    EXPECT_TRUE(EsperaModelo(QStringLiteral("/f2.htm")));
     // The same entry and its table come back in the new template.
     const QString de_novo = EsperaTexto(Pagina(),
                                         QStringLiteral("document.getElementById('ListaConjugacao') ? "
@@ -150,8 +134,7 @@ TEST_F(ConsultaE2E, VerboMostraAConjugacaoEOsModosTrocamDeModelo)
         "for(var i=0;i<e.length;++i)if(getComputedStyle(e[i]).display!=='none')return 'visivel';return 'oculto';})()");
     EXPECT_EQ(Avalia(Pagina(), exemplos).toString(), u"oculto");
     janela->Consulta()->Browser().AlteraModelo(0);
-    for (int t = 0; t < 200 && !janela->Visor()->url().path().endsWith(u"/f1.htm"); ++t)
-        QTest::qWait(50);
+    EXPECT_TRUE(EsperaModelo(QStringLiteral("/f1.htm")));
     EsperaTexto(Pagina(), kArea, QStringLiteral("D_EXE"));
     EXPECT_EQ(Avalia(Pagina(), exemplos).toString(), u"visivel");
 }

@@ -2,19 +2,16 @@
 // started as a process: it shows, loads the list and the start page, and
 // a second copy ends by itself.
 #include "ArmazemMemoria.h"
-#include "CEscolheLetra.h"
 #include "CList.h"
 #include "JanelaReal.h"
 #include "VisorWeb.h"
 #include "frmMain.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QWebEnginePage>
 #include <gtest/gtest.h>
 
@@ -62,13 +59,12 @@ TEST(JanelaE2E, MostraAListaEAPaginaInicial)
     QSignalSpy letra(&janela, &frmMain::LetraCarregada);
     QSignalSpy pagina(&janela, &frmMain::PaginaCarregada);
     janela.show();
+    // The letter's contents are checked in JanelaMotorReal; here, that it
+    // comes in beside the web view.
     ASSERT_TRUE(letra.wait(10000));
     EXPECT_TRUE(janela.isVisible());
     EXPECT_EQ(janela.windowTitle(), u"Minilexária");
     EXPECT_EQ(janela.Lista()->ObtemLetraAtual(), u"a");
-    EXPECT_GT(janela.Lista()->Ultimo(), 10000);
-    EXPECT_FALSE(janela.Lista()->Palavras().back().isEmpty());
-    EXPECT_EQ(janela.EscolheLetra()->Selecionada(), u"A");
 
     ASSERT_TRUE(pagina.count() > 0 || pagina.wait(20000));
     EXPECT_TRUE(pagina.first().first().toBool());
@@ -76,12 +72,9 @@ TEST(JanelaE2E, MostraAListaEAPaginaInicial)
     EXPECT_TRUE(janela.Visor()->url().path().endsWith(u"/h.htm"));
     EXPECT_EQ(janela.Visor()->geometry(), janela.DisposicaoAtual().visor);
     // The version line lands in the start page.
-    QString versoes;
-    for (int tentativa = 0; tentativa < 50 && !versoes.contains(u"Monousuário"); ++tentativa) {
-        versoes =
-            Avalia(janela.Visor()->page(), QStringLiteral("document.getElementById('versoes').innerHTML")).toString();
-        QTest::qWait(50);
-    }
+    const QString versoes =
+        EsperaTexto(janela.Visor()->page(), QStringLiteral("document.getElementById('versoes').innerHTML"),
+                    QString::fromUtf8("Monousuário"));
     EXPECT_TRUE(versoes.contains(u"Interface 1.")) << versoes.toStdString();
     EXPECT_TRUE(versoes.contains(u"Mini Monousuário")) << versoes.toStdString();
     janela.close();

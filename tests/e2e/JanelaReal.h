@@ -1,9 +1,10 @@
 // The program's window over the built program folder, shown and with its
 // web view's first page in place (null when it could not get there), and
-// scripts run in its page.
+// scripts run in its page; a test fixture that opens it for each test.
 #pragma once
 
 #include "ArmazemMemoria.h"
+#include "VisorWeb.h"
 #include "frmMain.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
+#include <gtest/gtest.h>
 #include <memory>
 
 // The script's value, run where the program's own scripts run.
@@ -57,3 +59,21 @@ inline std::unique_ptr<frmMain> AbreJanelaReal(ArmazemMemoria& armazem)
         return nullptr;
     return janela;
 }
+
+class JanelaRealTeste : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        janela = AbreJanelaReal(armazem);
+        ASSERT_NE(janela, nullptr);
+    }
+    void TearDown() override
+    {
+        if (janela)
+            janela->close();
+    }
+    QWebEnginePage* Pagina() const { return janela->Visor()->page(); }
+
+    ArmazemMemoria armazem;
+    std::unique_ptr<frmMain> janela;
+};

@@ -3,20 +3,16 @@
 // its result page, the title line and the filled results list.
 #include "AbasListas.h"
 #include "AreaConsulta.h"
-#include "ArmazemMemoria.h"
 #include "CList.h"
 #include "JanelaReal.h"
 #include "MotorMini.h"
 #include "PainelAvancado.h"
 #include "SuperficieWidget.h"
 #include "UtilTexto.h"
-#include "VisorWeb.h"
-#include "frmMain.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -24,18 +20,8 @@ namespace {
 
 const QString kPasta = QStringLiteral(MINI_APP_DIR);
 
-class PesquisaE2E : public ::testing::Test {
+class PesquisaE2E : public JanelaRealTeste {
 protected:
-    void SetUp() override
-    {
-        janela = AbreJanelaReal(armazem);
-        ASSERT_NE(janela, nullptr);
-    }
-    void TearDown() override
-    {
-        if (janela)
-            janela->close();
-    }
     PainelAvancado& Painel() { return janela->Consulta()->Pesquisa().Painel(); }
     QLineEdit* Entrada() { return janela->Consulta()->Entrada(); }
     QString Titulo() { return janela->findChild<QLabel*>(QStringLiteral("lblDescricaoPesquisa"))->text(); }
@@ -53,9 +39,6 @@ protected:
         }
         return motor.ObtemTotalResultados();
     }
-
-    ArmazemMemoria armazem;
-    std::unique_ptr<frmMain> janela;
 };
 
 } // namespace

@@ -4,11 +4,10 @@
 #include "AberturaPalavra.h"
 
 #include "AreaConsulta.h"
-#include "ArmazemMemoria.h"
 #include "CanalInstancia.h"
+#include "JanelaSemVisor.h"
 #include "MotorMini.h"
 #include "SinaisTermino.h"
-#include "frmMain.h"
 
 #include <QLineEdit>
 #include <QLocalSocket>
@@ -30,11 +29,8 @@ TEST(AberturaPalavra, PalavraDaLinhaDeComando)
 TEST(AberturaPalavra, NaInicializacaoEPeloCanal)
 {
     ArmazemMemoria armazem;
-    frmMain::Opcoes o;
-    o.caminhoBanco = QStringLiteral(MINI_TEST_DB);
-    o.armazem = &armazem;
-    o.comVisor = false;
-    frmMain janela(o);
+    const auto dona = JanelaSemVisor(armazem);
+    frmMain& janela = *dona;
     MotorMini motor{QStringLiteral(MINI_TEST_DB)};
     ASSERT_TRUE(motor.AbreDados());
     ASSERT_EQ(janela.Carrega({}), CicloJanela::Carga::Pronta);

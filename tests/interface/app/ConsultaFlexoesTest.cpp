@@ -5,6 +5,7 @@
 #include "ImprimeQString.h"
 #include "MotorConsultaFalso.h"
 #include "MotorMini.h"
+#include "TabelaCasos.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -73,21 +74,10 @@ TEST(ConjugacaoDoVerbete, QualVerboSeConjuga)
 
 TEST(ExpandeFlexoes, PalavrasSeguidasDasSuasFormas)
 {
-    const struct {
-        const char* caso;
-        QString texto;
-        QString esperado;
-    } casos[] = {
-        {"sem formas", u"pedra"_s, u"pedra"_s},
-        {"pares: só a forma", u"casa"_s, u"casa casas casinha"_s},
-        {"marca de homônimo cortada", u"canto"_s, u"canto canto canta"_s},
-        {"resposta vazia", u"de"_s, u"de"_s},
-        {"lista danificada: só o que vem antes da falha", u"mar"_s, u"mar mares"_s},
-        {"várias palavras, na ordem", u"casa pedra canto"_s, u"casa casas casinha pedra canto canto canta"_s},
-        {"espaços nas pontas", u" pedra "_s, u"pedra"_s},
-        {"espaço duplo mantido", u"pedra  de"_s, u"pedra  de"_s},
-    };
-    for (const auto& c : casos) {
+    const auto casos = LeCasos(u"app/flexoes.tsv"_s);
+    ASSERT_GE(casos.size(), 8u);
+    for (const QStringList& c : casos) {
+        ASSERT_EQ(c.size(), 3) << c.join(u'|').toStdString();
         MotorConsultaFalso motor;
         motor.flexoes = {
             {u"casa"_s, u"casas|10|casinha|10|"_s},
@@ -95,7 +85,7 @@ TEST(ExpandeFlexoes, PalavrasSeguidasDasSuasFormas)
             {u"de"_s, u""_s},
             {u"mar"_s, u"mares|30|solto"_s},
         };
-        EXPECT_EQ(ExpandeFlexoes(motor, c.texto), c.esperado) << c.caso;
+        EXPECT_EQ(ExpandeFlexoes(motor, c[1]), c[2]) << c[0].toStdString();
     }
     MotorConsultaFalso motor;
     ExpandeFlexoes(motor, u"casa pedra"_s);

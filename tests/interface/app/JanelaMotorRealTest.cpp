@@ -1,14 +1,13 @@
 // The main window over the real engine and database, without the web view:
 // the first activation loads the letter "a" in full, in the engine's order,
 // and the letter chooser loads another letter.
-#include "ArmazemMemoria.h"
 #include "BotaoImagem.h"
 #include "CEscolheLetra.h"
 #include "CList.h"
+#include "JanelaSemVisor.h"
 #include "MotorMini.h"
 #include "PeleJanela.h"
 #include "SuperficieWidget.h"
-#include "frmMain.h"
 #include "mini/ListaResultados.h"
 
 #include <QSignalSpy>
@@ -22,14 +21,14 @@ struct JanelaReal {
     std::unique_ptr<frmMain> janela;
     MotorMini motor{QStringLiteral(MINI_TEST_DB)};
 
-    JanelaReal()
+    JanelaReal() : janela(JanelaSemVisor(armazem)) { EXPECT_TRUE(motor.AbreDados()); }
+    // Loads and shows the window; true once the first letter is in.
+    bool Mostra()
     {
-        frmMain::Opcoes o;
-        o.caminhoBanco = QStringLiteral(MINI_TEST_DB);
-        o.armazem = &armazem;
-        o.comVisor = false;
-        janela = std::make_unique<frmMain>(o);
-        EXPECT_TRUE(motor.AbreDados());
+        if (janela->Carrega({}) != CicloJanela::Carga::Pronta)
+            return false;
+        janela->show();
+        return CarregaAte();
     }
     // Shows the window and waits until the letter being loaded is in.
     bool CarregaAte()
@@ -72,9 +71,7 @@ QStringList Lidas(const CList& lista)
 TEST(JanelaMotorReal, PrimeiraAtivacaoCarregaALetraA)
 {
     JanelaReal j;
-    ASSERT_EQ(j.janela->Carrega({}), CicloJanela::Carga::Pronta);
-    j.janela->show();
-    ASSERT_TRUE(j.CarregaAte());
+    ASSERT_TRUE(j.Mostra());
 
     const CList& lista = *j.janela->Lista();
     EXPECT_EQ(lista.ObtemLetraAtual(), u"a");
@@ -99,9 +96,7 @@ TEST(JanelaMotorReal, PrimeiraAtivacaoCarregaALetraA)
 TEST(JanelaMotorReal, EscolherOutraLetra)
 {
     JanelaReal j;
-    ASSERT_EQ(j.janela->Carrega({}), CicloJanela::Carga::Pronta);
-    j.janela->show();
-    ASSERT_TRUE(j.CarregaAte());
+    ASSERT_TRUE(j.Mostra());
 
     // "M": row 0, column 12 of the strip.
     auto* faixa = j.janela->findChild<SuperficieWidget*>(QStringLiteral("imgLetras"));

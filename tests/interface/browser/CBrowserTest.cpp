@@ -6,12 +6,12 @@
 #include "ArquivosPrograma.h"
 #include "DocumentoFalso.h"
 #include "LinkPagina.h"
+#include "TabelaCasos.h"
 #include "TabelaStrings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -202,23 +202,15 @@ TEST_F(Pagina, RealceSoNoVerbeteComBuscaEComAsCoresDaConfiguracao)
 
 TEST(LinkPagina, InterpretaOsEnderecosDaTabela)
 {
-    QFile f(QStringLiteral(MINI_TESTES_DADOS "/browser/links.tsv"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
-    QTextStream in(&f);
-    int casos = 0;
-    while (!in.atEnd()) {
-        const QString linha = in.readLine();
-        if (linha.startsWith(u'#') || linha.isEmpty())
-            continue;
-        const QStringList c = linha.split(u'\t');
-        ASSERT_EQ(c.size(), 4) << linha.toStdString();
+    const auto casos = LeCasos(QStringLiteral("browser/links.tsv"));
+    ASSERT_GE(casos.size(), 15u);
+    for (const QStringList& c : casos) {
+        ASSERT_EQ(c.size(), 4) << c.join(u' ').toStdString();
         const LinkPagina l = LinkPagina::Interpreta(c[0]);
-        EXPECT_EQ(int(l.tipo), c[1].toInt()) << linha.toStdString();
-        EXPECT_EQ(l.id, c[2].toInt()) << linha.toStdString();
-        EXPECT_EQ(l.palavra, c[3]) << linha.toStdString();
-        ++casos;
+        EXPECT_EQ(int(l.tipo), c[1].toInt()) << c[0].toStdString();
+        EXPECT_EQ(l.id, c[2].toInt()) << c[0].toStdString();
+        EXPECT_EQ(l.palavra, c[3]) << c[0].toStdString();
     }
-    EXPECT_GE(casos, 15);
 }
 
 TEST(ArquivosPrograma, SoServeAPastaDoPrograma)

@@ -2,7 +2,9 @@
 // stored form of empty texts and the length limit.
 #include "ArmazemMemoria.h"
 #include "CConfig.h"
+#include "TabelaCasos.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using Escopo = ArmazemConfig::Escopo;
@@ -13,20 +15,15 @@ TEST(LeituraGravacao, PrimeiraExecucao)
     armazem.Define(Escopo::Maquina, "TempoTip", "9");
     CConfig config(armazem);
     // No per-user key: the declared defaults, machine-wide values unseen.
-    const std::pair<const char*, const char*> padroes[] = {
-        {"JanelaMax", "1"},           {"SomarFiltros", "0"},    {"ModoBusca", "0"},     {"TempoTip", "6"},
-        {"Marca cor fundo", "65535"}, {"Marca cor texto", "0"}, {"Fonte verbete", "1"}, {"Fonte lista", "0"},
-        {"FormaApresentacao", "0"},   {"HistTit4", ""},         {"HistID1", "0"}};
-    int vistos = 0;
-    for (const ValorConfig& v : ValoresConfig::Todos()) {
-        for (auto [nome, padrao] : padroes) {
-            if (v.Nome() == QString::fromUtf8(nome)) {
-                ++vistos;
-                EXPECT_EQ(config.Le(v), QString::fromUtf8(padrao)) << nome;
-            }
-        }
+    const auto padroes = LeCasos(QStringLiteral("config/padroes.tsv"));
+    ASSERT_GE(padroes.size(), 11u);
+    for (const QStringList& p : padroes) {
+        ASSERT_EQ(p.size(), 2) << p.join(u' ').toStdString();
+        const auto& todos = ValoresConfig::Todos();
+        const auto v = std::find_if(todos.begin(), todos.end(), [&](const ValorConfig& t) { return t.Nome() == p[0]; });
+        ASSERT_NE(v, todos.end()) << p[0].toStdString();
+        EXPECT_EQ(config.Le(*v), p[1]) << p[0].toStdString();
     }
-    EXPECT_EQ(vistos, int(std::size(padroes)));
     EXPECT_EQ(config.Le(ValoresConfig::InstalacaoMaquina), "1");
     EXPECT_EQ(config.Le(ValoresConfig::InstalacaoUsuario), "2");
     EXPECT_EQ(config.LeRegLM("TempoTip", "6"), "9");

@@ -3,6 +3,8 @@
 // with the read-only folder reported.
 #include "modCSS.h"
 
+#include "TabelaCasos.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,7 +12,6 @@
 
 namespace {
 
-const QString kDados = QStringLiteral(MINI_TESTES_DADOS);
 const QString kInstalacao = QStringLiteral(MINI_FONTES_INSTALACAO);
 
 struct AvisoFalso : AvisoCSS {
@@ -22,15 +23,6 @@ struct AvisoFalso : AvisoCSS {
         mensagens << mensagem;
     }
 };
-
-QStringList LinhasDados(const QString& nome)
-{
-    QStringList linhas;
-    for (const QString& l : modCSS::LeArquivoTexto(QDir(kDados).filePath(nome)).split(u'\n'))
-        if (!l.isEmpty() && !l.startsWith(u'#'))
-            linhas << l;
-    return linhas;
-}
 
 // A program folder holding the given template and a small sample page.
 struct Pasta {
@@ -66,11 +58,11 @@ void Ajusta(ModeloConfig& m, const QString& ajuste)
 
 TEST(modCSS, TabelaDeCasos)
 {
-    const QStringList casos = LinhasDados(QStringLiteral("css/modCSS.tsv"));
-    ASSERT_GT(casos.size(), 100);
-    for (const QString& caso : casos) {
-        const QStringList c = caso.split(u'\t');
-        ASSERT_EQ(c.size(), 5) << caso.toStdString();
+    const auto casos = LeCasos(QStringLiteral("css/modCSS.tsv"));
+    ASSERT_GT(casos.size(), 100u);
+    for (const QStringList& c : casos) {
+        const std::string caso = c.join(u'|').toStdString();
+        ASSERT_EQ(c.size(), 5) << caso;
         ModeloConfig modelo;
         modelo.FonteVerbete = static_cast<qint16>(c[0].toShort());
         Ajusta(modelo, c[2]);
@@ -78,7 +70,7 @@ TEST(modCSS, TabelaDeCasos)
         AvisoFalso aviso;
         modCSS css(pasta.dir.path(), modelo, aviso);
         ASSERT_TRUE(css.InicializaCSS());
-        EXPECT_EQ(css.GeraCSS(static_cast<qint16>(c[1].toShort())), c[4]) << caso.toStdString();
+        EXPECT_EQ(css.GeraCSS(static_cast<qint16>(c[1].toShort())), c[4]) << caso;
     }
 }
 
@@ -95,10 +87,10 @@ TEST(modCSS, ModeloDoProgramaUsaTodasAsMarcasEGeraFolhasSemNenhuma)
 {
     const QString modelo = modCSS::LeArquivoTexto(QDir(kInstalacao).filePath(QStringLiteral("mod.dat")));
     ASSERT_FALSE(modelo.isEmpty());
-    const QStringList marcas = LinhasDados(QStringLiteral("css/marcas.txt"));
-    ASSERT_EQ(marcas.size(), 14 + 4 * ModeloConfig::NumElementos);
-    for (const QString& m : marcas)
-        EXPECT_TRUE(modelo.contains(m)) << m.toStdString();
+    const auto marcas = LeCasos(QStringLiteral("css/marcas.txt"));
+    ASSERT_EQ(marcas.size(), size_t(14 + 4 * ModeloConfig::NumElementos));
+    for (const QStringList& m : marcas)
+        EXPECT_TRUE(modelo.contains(m.join(u'\t'))) << m.join(u'\t').toStdString();
 
     QDir instalacao(kInstalacao);
     AvisoFalso aviso;

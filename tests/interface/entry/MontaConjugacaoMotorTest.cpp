@@ -3,6 +3,7 @@
 #include "ImprimeQString.h"
 #include "MontaConjugacao.h"
 #include "MotorMini.h"
+#include "TabelaCasos.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -40,34 +41,16 @@ QString Bloco(const QString& html, const QString& tempo)
 TEST(MontaConjugacaoMotor, TabelasDoMotor)
 {
     MotorMini motor{QString::fromUtf8(MINI_TEST_DB)};
-    const struct {
-        QString verbo;
-        const char* tempo;
-        QStringList linhas;
-    } casos[] = {
-        {u"amar"_s, "Presente do Indicativo", {Linha(u"eu"_s, u"amo"_s), Linha(u"nós"_s, u"amamos"_s)}},
-        {u"amar"_s, "Pretérito Perfeito", {Linha(u"tu"_s, u"amaste"_s), Linha(u"eles"_s, u"amaram"_s)}},
-        {u"amar"_s,
-         "Imperativo Afirmativo",
-         {LinhaImperativo(u"ama"_s, u"tu"_s), LinhaImperativo(u"amai"_s, u"vós"_s)}},
-        {u"amar"_s, "Gerúndio", {Nominal(u"amando"_s)}},
-        {u"amar"_s, "<BR>Particípio", {Nominal(u"amado"_s)}},
-        {u"ficar"_s, "Pretérito Perfeito", {Linha(u"eu"_s, u"fiquei"_s), Linha(u"ele"_s, u"ficou"_s)}},
-        {u"ficar"_s, "Presente do Subjuntivo", {Linha(u"nós"_s, u"fiquemos"_s)}},
-        {u"ficar"_s,
-         "Imperativo Afirmativo",
-         {LinhaImperativo(u"fica"_s, u"tu"_s), LinhaImperativo(u"fique"_s, u"ele"_s)}},
-        {u"dormir"_s, "Presente do Indicativo", {Linha(u"eu"_s, u"durmo"_s), Linha(u"tu"_s, u"dormes"_s)}},
-        {u"fazer"_s, "Pretérito Perfeito", {Linha(u"eu"_s, u"fiz"_s), Linha(u"ele"_s, u"fez"_s)}},
-        {u"fazer"_s, "<BR>Particípio", {Nominal(u"feito"_s)}},
-    };
-    for (const auto& c : casos) {
-        QString verbo = c.verbo;
-        const QString dados = motor.ObtemConjugacao(verbo);
-        const QString bloco = Bloco(MontaConjugacao(c.verbo, dados), QString::fromUtf8(c.tempo));
-        for (const QString& linha : c.linhas)
-            EXPECT_TRUE(bloco.contains(linha))
-                << c.verbo.toStdString() << ", " << c.tempo << ": " << linha.toStdString();
+    const auto casos = LeCasos(u"caixa/motor.tsv"_s);
+    ASSERT_GE(casos.size(), 18u);
+    for (const QStringList& c : casos) {
+        ASSERT_EQ(c.size(), 5) << c.join(u' ').toStdString();
+        QString verbo = c[0];
+        const QString bloco = Bloco(MontaConjugacao(c[0], motor.ObtemConjugacao(verbo)), c[1]);
+        const QString linha = c[2] == u"pessoa"       ? Linha(c[3], c[4])
+                              : c[2] == u"imperativo" ? LinhaImperativo(c[4], c[3])
+                                                      : Nominal(c[4]);
+        EXPECT_TRUE(bloco.contains(linha)) << c.join(u' ').toStdString();
     }
 
     // The perfect comes before the imperfect.

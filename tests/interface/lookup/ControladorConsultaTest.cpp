@@ -4,23 +4,21 @@
 #include "ControladorConsulta.h"
 
 #include "AreaConsulta.h"
-#include "ArmazemMemoria.h"
 #include "CBrowser.h"
 #include "CBuscasAnteriores.h"
 #include "CEscolheLetra.h"
 #include "CList.h"
+#include "JanelaSemVisor.h"
 #include "RotaTeclado.h"
 #include "SuperficieWidget.h"
+#include "TabelaCasos.h"
 #include "UtilTexto.h"
-#include "frmMain.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextStream>
 #include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -34,11 +32,7 @@ struct Consulta : ::testing::Test {
 
     void SetUp() override
     {
-        frmMain::Opcoes o;
-        o.caminhoBanco = QStringLiteral(MINI_TEST_DB);
-        o.armazem = &armazem;
-        o.comVisor = false;
-        janela = std::make_unique<frmMain>(o);
+        janela = JanelaSemVisor(armazem);
         ASSERT_EQ(janela->Carrega({}), CicloJanela::Carga::Pronta);
         QSignalSpy carregada(janela.get(), &frmMain::LetraCarregada);
         janela->show();
@@ -170,24 +164,16 @@ TEST(RotaTeclado, DecideComoATabela)
     const QMap<QString, F> focos{{QStringLiteral("entrada"), F::Entrada}, {QStringLiteral("visor"), F::Visor},
                                  {QStringLiteral("nota"), F::Nota},       {QStringLiteral("lista"), F::Lista},
                                  {QStringLiteral("escolha"), F::Escolha}, {QStringLiteral("outro"), F::Outro}};
-    QFile f(QStringLiteral(MINI_TESTES_DADOS "/lookup/teclas.tsv"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
-    QTextStream in(&f);
-    int casos = 0;
-    while (!in.atEnd()) {
-        const QString linha = in.readLine();
-        if (linha.startsWith(u'#') || linha.isEmpty())
-            continue;
-        const QStringList c = linha.split(u'\t');
-        ASSERT_EQ(c.size(), 8) << linha.toStdString();
+    const auto casos = LeCasos(QStringLiteral("lookup/teclas.tsv"));
+    ASSERT_GE(casos.size(), 15u);
+    for (const QStringList& c : casos) {
+        ASSERT_EQ(c.size(), 8) << c.join(u' ').toStdString();
         const RotaTeclado::Acao a =
             RotaTeclado::Decide(c[0].toInt(nullptr, 16), c[1], c[2] == u"1", c[3] == u"1", focos.value(c[4]));
-        EXPECT_EQ(int(a.tipo), c[5].toInt()) << linha.toStdString();
-        EXPECT_EQ(a.codigo, c[6].toInt()) << linha.toStdString();
-        EXPECT_EQ(a.texto, c[7]) << linha.toStdString();
-        ++casos;
+        EXPECT_EQ(int(a.tipo), c[5].toInt()) << c.join(u' ').toStdString();
+        EXPECT_EQ(a.codigo, c[6].toInt()) << c.join(u' ').toStdString();
+        EXPECT_EQ(a.texto, c[7]) << c.join(u' ').toStdString();
     }
-    EXPECT_GE(casos, 15);
 }
 
 TEST_F(Consulta, TeclasDeComandoDaJanela)
@@ -235,16 +221,12 @@ TEST_F(Consulta, BuscasAnterioresSobrevivemENaoSeRegistramDeNovo)
     EXPECT_EQ(armazem.Le(ArmazemConfig::Escopo::Usuario, QStringLiteral("HistID3")), QStringLiteral("77669"));
     EXPECT_EQ(armazem.Le(ArmazemConfig::Escopo::Usuario, QStringLiteral("HistTit1")), std::nullopt);
 
-    frmMain::Opcoes o;
-    o.caminhoBanco = QStringLiteral(MINI_TEST_DB);
-    o.armazem = &armazem;
-    o.comVisor = false;
     armazem.Define(ArmazemConfig::Escopo::Usuario, QStringLiteral("SomarFiltros"), QStringLiteral("1"));
-    frmMain outra(o);
-    ASSERT_EQ(outra.Carrega({}), CicloJanela::Carga::Pronta);
+    const auto outra = JanelaSemVisor(armazem);
+    ASSERT_EQ(outra->Carrega({}), CicloJanela::Carga::Pronta);
     // The summing tick starts as stored.
-    EXPECT_TRUE(outra.Consulta()->Pesquisa().Marcada(PainelPesquisa::Somar));
-    const auto& lidas = outra.Consulta()->Pesquisa().Buscas().Registros();
+    EXPECT_TRUE(outra->Consulta()->Pesquisa().Marcada(PainelPesquisa::Somar));
+    const auto& lidas = outra->Consulta()->Pesquisa().Buscas().Registros();
     ASSERT_EQ(lidas.size(), 2u);
     EXPECT_EQ(lidas[0].getIDVerbete(), 77669);
     EXPECT_EQ(lidas[1].getTitulo(), u"casa");

@@ -3,8 +3,8 @@
 #include "CHistorico.h"
 
 #include "DestinoHistorico.h"
+#include "TabelaCasos.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -106,19 +106,14 @@ void Executa(JanelaFalsa& janela, const std::string& operacao)
 
 TEST(CHistorico, TabelaDeVisitas)
 {
-    std::ifstream in(std::string(MINI_TEST_CASOS) + "/historico.tsv");
-    ASSERT_TRUE(in.good());
-    int casos = 0;
-    for (std::string linha; std::getline(in, linha);) {
-        if (linha.empty() || linha[0] == '#')
-            continue;
+    const auto linhas = LeCasos(QStringLiteral("historico.tsv"));
+    ASSERT_GE(linhas.size(), 20u);
+    for (const QStringList& linha : linhas) {
+        ASSERT_EQ(linha.size(), 5) << linha.join(u' ').toStdString();
         std::vector<std::string> campos;
-        std::istringstream l(linha);
-        for (std::string c; std::getline(l, c, '\t');)
-            campos.push_back(c);
-        ASSERT_EQ(campos.size(), 5u) << linha;
+        for (const QString& c : linha)
+            campos.push_back(c.toStdString());
         const std::string& caso = campos[0];
-        ++casos;
 
         JanelaFalsa janela;
         for (const std::string& op : Expande(campos[1])) {
@@ -140,7 +135,6 @@ TEST(CHistorico, TabelaDeVisitas)
         EXPECT_EQ(janela.eventos, Expande(campos[3])) << caso;
         EXPECT_EQ(janela.botoes, campos[4]) << caso;
     }
-    EXPECT_GE(casos, 20);
 }
 
 TEST(CHistorico, ReproduzComOsCriteriosDaBusca)

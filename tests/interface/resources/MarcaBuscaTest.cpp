@@ -4,33 +4,12 @@
 #include "PaginaTeste.h"
 
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString kPasta = QStringLiteral(MINI_APP_DIR);
-const QString kDados = QStringLiteral(MINI_TESTES_DADOS);
-
-QStringList Linhas(const QString& nome)
-{
-    QFile f(QDir(kDados).filePath(nome));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QStringList r;
-    for (const QString& l : QString::fromUtf8(f.readAll()).split(u'\n'))
-        if (!l.isEmpty() && !l.startsWith(u'#'))
-            r << l;
-    return r;
-}
-
-QString Fragmento(const QString& nome)
-{
-    for (const QString& l : Linhas(QStringLiteral("pagina/fragmentos.tsv")))
-        if (l.section(u'\t', 0, 0) == nome)
-            return l.section(u'\t', 1);
-    return {};
-}
+const QString kCaixa = PaginaTeste::Fragmento(QStringLiteral("caixa"));
 
 QString Campo(const QString& c) { return c == u"-" ? QString() : c; }
 
@@ -52,7 +31,7 @@ protected:
     static int Marca(const QString& html, const QStringList& palavras, const QString& iniciada,
                      const QString& terminada)
     {
-        pagina->Conteudo(Fragmento(QStringLiteral("caixa")) + html);
+        pagina->Conteudo(kCaixa + html);
         pagina->PreparaMarca();
         return pagina
             ->Js(
@@ -82,12 +61,11 @@ protected:
 
 TEST_F(MarcaBusca, CasosDaTabela)
 {
-    const QStringList casos = Linhas(QStringLiteral("pagina/marca.tsv"));
-    ASSERT_GE(casos.size(), 20);
-    ASSERT_FALSE(Fragmento(QStringLiteral("caixa")).isEmpty());
-    for (const QString& caso : casos) {
-        const QStringList c = caso.split(u'\t');
-        ASSERT_EQ(c.size(), 7) << caso.toStdString();
+    const auto casos = LeCasos(QStringLiteral("pagina/marca.tsv"));
+    ASSERT_GE(casos.size(), 20u);
+    ASSERT_FALSE(kCaixa.isEmpty());
+    for (const QStringList& c : casos) {
+        ASSERT_EQ(c.size(), 7) << c.join(u'|').toStdString();
         const QStringList palavras = Campo(c[2]).isEmpty() ? QStringList() : c[2].split(u'|');
         const QStringList esperados = Campo(c[5]).isEmpty() ? QStringList() : c[5].split(u'|');
         const int total = Marca(c[1], palavras, Campo(c[3]), Campo(c[4]));
@@ -116,7 +94,7 @@ TEST_F(MarcaBusca, DesmarcarDevolveOTextoComoEraERecolorirTrocaAsCores)
         pagina->Js(QStringLiteral("DesmarcaBusca()"));
         return pagina->Conteudo();
     }();
-    pagina->Conteudo(Fragmento(QStringLiteral("caixa")) + html);
+    pagina->Conteudo(kCaixa + html);
     EXPECT_EQ(antes, pagina->Conteudo());
     EXPECT_EQ(pagina
                   ->Js(QStringLiteral("document.getElementById('AreaVerbete').querySelectorAll('i')[0]"
@@ -136,7 +114,7 @@ TEST_F(MarcaBusca, DesmarcarDevolveOTextoComoEraERecolorirTrocaAsCores)
 
 TEST_F(MarcaBusca, ConjugacaoNoQuadroLateralTambemEMarcada)
 {
-    pagina->Conteudo(Fragmento(QStringLiteral("caixa")) + QStringLiteral("<span id=\"D_TIT\">Lavar</span><BR>"));
+    pagina->Conteudo(kCaixa + QStringLiteral("<span id=\"D_TIT\">Lavar</span><BR>"));
     pagina->Js(QStringLiteral("document.getElementById('ListaConjugacao').innerHTML = "
                               "\"<span id='vAlternativa'><span id='conj'>lavo<br></span><span id='conj'>lavas<br>"
                               "</span></span>\";"));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ScriptsPagina.h"
+#include "TabelaCasos.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -44,6 +45,15 @@ public:
     QString Conteudo() { return Js(QStringLiteral("document.getElementById('AreaVerbete').innerHTML")).toString(); }
 
     void PreparaMarca() { Js(ScriptsPagina::ScriptMarca()); }
+
+    // A fragment the program puts into its pages (tests/data/pagina/fragmentos.tsv).
+    static QString Fragmento(const QString& nome)
+    {
+        for (const QStringList& l : LeCasos(QStringLiteral("pagina/fragmentos.tsv")))
+            if (l.first() == nome)
+                return l.mid(1).join(u'\t');
+        return {};
+    }
 
     // Text as a JavaScript string literal (JSON's form is one).
     static QString Literal(const QString& texto)

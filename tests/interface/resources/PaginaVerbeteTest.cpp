@@ -4,24 +4,11 @@
 #include "PaginaTeste.h"
 
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString kPasta = QStringLiteral(MINI_APP_DIR);
-const QString kDados = QStringLiteral(MINI_TESTES_DADOS);
-
-QString Fragmento(const QString& nome)
-{
-    QFile f(QDir(kDados).filePath(QStringLiteral("pagina/fragmentos.tsv")));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    for (const QString& l : QString::fromUtf8(f.readAll()).split(u'\n'))
-        if (l.section(u'\t', 0, 0) == nome)
-            return l.section(u'\t', 1);
-    return {};
-}
 
 const QString kVerbete =
     QStringLiteral("<span id=\"D_TIT\">Febre</span><span id=\"D_SUP_TIT\">1</span><BR>\n"
@@ -53,7 +40,7 @@ TEST(PaginaVerbete, CadaModoComASuaFolha)
     for (int modo = 1; modo <= 3; ++modo) {
         SCOPED_TRACE(modo);
         ASSERT_TRUE(p.Carrega(QDir(kPasta).filePath(QStringLiteral("f%1.htm").arg(modo))));
-        p.Conteudo(Fragmento(QStringLiteral("caixa")) + kVerbete);
+        p.Conteudo(PaginaTeste::Fragmento(QStringLiteral("caixa")) + kVerbete);
         // The default medium size and the title's colour, in every mode.
         EXPECT_EQ(Estilo(p, QStringLiteral("#D_TIT"), QStringLiteral("fontSize")), u"18px");
         EXPECT_EQ(Estilo(p, QStringLiteral("#D_TIT"), QStringLiteral("color")), u"rgb(51, 102, 153)");
@@ -79,11 +66,11 @@ TEST(PaginaVerbete, QuadroLateralComAsSuasFigurasEOEstiloDaPropriaMarcacao)
 {
     PaginaTeste p;
     ASSERT_TRUE(p.Carrega(QDir(kPasta).filePath(QStringLiteral("f1.htm"))));
-    p.Conteudo(Fragmento(QStringLiteral("caixa")) + kVerbete);
+    p.Conteudo(PaginaTeste::Fragmento(QStringLiteral("caixa")) + kVerbete);
     p.Js(QStringLiteral("document.getElementById('ListaAlternativas').innerHTML = \"<span id='vAlternativa'>"
                         "<a href='goID://2'>febre<sup>2</sup></a><br><a href='goID://3'>febre<sup>3</sup></a>"
                         "</span>\"; document.getElementById('ListaEspaco').innerHTML = %1;")
-             .arg(PaginaTeste::Literal(Fragmento(QStringLiteral("separador")))));
+             .arg(PaginaTeste::Literal(PaginaTeste::Fragmento(QStringLiteral("separador")))));
     // The box's own style attribute keeps it hidden until the program shows it.
     EXPECT_EQ(Estilo(p, QStringLiteral("#table1"), QStringLiteral("visibility")), u"hidden");
     // Line breaks inside the box are never taken away, in any mode.

@@ -1,6 +1,8 @@
 // The skin of the image buttons: hover, reset, press, click and menu looks.
 #include "ControleBotoes.h"
 
+#include "TabelaCasos.h"
+
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <map>
@@ -64,23 +66,12 @@ struct Janela {
 
 TEST(ControleBotoes, NomesBase)
 {
-    const std::pair<const char*, const char*> casos[] = {
-        {"btAnterior", "BTNSETAESQUERDA"},
-        {"BTPROXIMO", "BTNSETADIREITA"},
-        {"btCasa", "BTNCASA"},
-        {"imgMin", "BTNMINIMIZAR"},
-        {"imgClose", "BTNFECHAR"},
-        {"imgNota", "BTNLAPIS"},
-        {"imgPrinter", "BTNPRINTER"},
-        {"imgArquivo", "BTNARQUIVO"},
-        {"imgAjuda", "BTNAJUDA"},
-        {"btVisual1", ""},
-        {"imgMove", ""},
-    };
-    for (auto [controle, base] : casos)
-        EXPECT_EQ(ControleBotoes::NomeBase(QString::fromLatin1(controle), 0), QString::fromLatin1(base)) << controle;
-    EXPECT_EQ(ControleBotoes::NomeBase(QStringLiteral("imgMax"), 0), u"BTNMAXIMIZAR");
-    EXPECT_EQ(ControleBotoes::NomeBase(QStringLiteral("imgMax"), 2), u"BTNRESTAURAR");
+    const auto casos = LeCasos(QStringLiteral("shell/botoes.tsv"));
+    ASSERT_GE(casos.size(), 13u);
+    for (const QStringList& c : casos) {
+        ASSERT_EQ(c.size(), 3) << c.join(u' ').toStdString();
+        EXPECT_EQ(ControleBotoes::NomeBase(c[0], c[1].toInt()), c[2]) << c.join(u' ').toStdString();
+    }
 }
 
 TEST(ControleBotoes, PassarPorCimaDestacaUmSo)

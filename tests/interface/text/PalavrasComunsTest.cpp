@@ -22,27 +22,3 @@ TEST(PalavrasComuns, TabelaTemAs136PalavrasNaOrdem)
     EXPECT_TRUE(PalavraComum(137).isEmpty());
     EXPECT_TRUE(PalavraComum(-1).isEmpty());
 }
-
-TEST(PalavrasComuns, ComparaEmMinusculasComAcentos)
-{
-    EXPECT_TRUE(EhPalavraComum(u"And"_s));
-    EXPECT_TRUE(EhPalavraComum(u"and"_s));
-    EXPECT_TRUE(EhPalavraComum(u"Estão"_s));
-    EXPECT_TRUE(EhPalavraComum(u"ESTÃO"_s));
-    EXPECT_FALSE(EhPalavraComum(u"estao"_s));
-    // Words listed with capitals match in any case.
-    EXPECT_TRUE(EhPalavraComum(u"between"_s));
-    EXPECT_TRUE(EhPalavraComum(u"BY"_s));
-    EXPECT_TRUE(EhPalavraComum(u"do"_s));
-    // Punctuation and single letters are stop words, but "a" to "x" only.
-    EXPECT_TRUE(EhPalavraComum(u","_s));
-    EXPECT_TRUE(EhPalavraComum(u"&"_s));
-    EXPECT_TRUE(EhPalavraComum(u"Q"_s));
-    EXPECT_TRUE(EhPalavraComum(u"z"_s));
-    EXPECT_FALSE(EhPalavraComum(u"é"_s));
-    // Whole-word comparison only.
-    EXPECT_FALSE(EhPalavraComum(u"casa"_s));
-    EXPECT_FALSE(EhPalavraComum(u""_s));
-    EXPECT_FALSE(EhPalavraComum(u" de"_s));
-    EXPECT_FALSE(EhPalavraComum(u"dea"_s));
-}
