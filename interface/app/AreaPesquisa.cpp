@@ -10,11 +10,13 @@
 #include "TabelaStrings.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QToolButton>
 #include <QWidget>
+#include <algorithm>
 
 AreaPesquisa::AreaPesquisa(Partes partes) : m(std::move(partes)), m_busca(*m.lista2, *this)
 {
@@ -171,8 +173,30 @@ void AreaPesquisa::DefineDescricaoPesquisa(const QString& titulo)
 {
     if (!m.lblDescricaoPesquisa)
         return;
-    m.lblDescricaoPesquisa->setText(titulo);
-    m.lblDescricaoPesquisa->setToolTip(titulo);
+    QLabel* rotulo = m.lblDescricaoPesquisa;
+    const int passo = std::max(1, rotulo->fontMetrics().lineSpacing());
+    const int linhas = std::max(1, (rotulo->height() + passo / 2) / passo);
+    rotulo->setText(AjustaTitulo(titulo, rotulo->fontMetrics(), rotulo->width(), linhas));
+    rotulo->setToolTip(titulo);
+}
+
+QString AreaPesquisa::AjustaTitulo(const QString& titulo, const QFontMetrics& fonte, int largura, int linhas)
+{
+    if (largura <= 0)
+        return titulo;
+    const auto cabe = [&](const QString& texto) {
+        const QRect r = fonte.boundingRect(QRect(0, 0, largura, 1 << 20), Qt::TextWordWrap, texto);
+        return r.height() <= linhas * fonte.lineSpacing();
+    };
+    if (cabe(titulo))
+        return titulo;
+    // The wrapped lines waste the end of each line: aim at a little less.
+    for (int alvo = largura * linhas; alvo > fonte.averageCharWidth() * 4; alvo -= fonte.averageCharWidth()) {
+        const QString curto = fonte.elidedText(titulo, Qt::ElideMiddle, alvo);
+        if (cabe(curto))
+            return curto;
+    }
+    return fonte.elidedText(titulo, Qt::ElideRight, largura);
 }
 
 // --- AmbienteBusca ------------------------------------------------------------

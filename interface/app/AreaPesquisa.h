@@ -21,6 +21,7 @@ class CList;
 class JanelaConsulta;
 class MotorDicionario;
 class PainelAvancado;
+class QFontMetrics;
 class QLabel;
 class QLineEdit;
 class QToolButton;
@@ -64,6 +65,10 @@ public:
     void AbrePainel();
     // The stored state of the filter-summing tick (1 ticked).
     void DefineSomarFiltros(int valor);
+
+    // The title shortened in its middle until it wraps into that many lines
+    // of that width: the searched words and the count at its end stay.
+    static QString AjustaTitulo(const QString& titulo, const QFontMetrics& fonte, int largura, int linhas);
 
     // The result list of a clicked word: its filters do not apply.
     void PesquisaPalavraClicada(const QString& palavra);
