@@ -41,7 +41,10 @@ bool GravadorBanco::Abre(const std::string& destino, std::string& erro) {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(destino).parent_path(), ec);
     std::remove(temporario_.c_str());
-    if (sqlite3_open(temporario_.c_str(), &db_) != SQLITE_OK) {
+    // One thread writes: SQLite need not lock around each call.
+    if (sqlite3_open_v2(temporario_.c_str(), &db_,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
         erro = "não foi possível criar " + temporario_;
         return false;
     }

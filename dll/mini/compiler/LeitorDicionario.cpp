@@ -3,10 +3,12 @@
 #include <bzlib.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <pugixml.hpp>
 #include <sstream>
+#include <thread>
 
 namespace mini::compilador {
 namespace {
@@ -160,12 +162,38 @@ bool LeitorDicionario::LePasta(const std::string& pasta, std::vector<FonteVerbet
         return false;
     }
     std::sort(arquivos.begin(), arquivos.end());
-    std::string xml;
-    for (const auto& caminho : arquivos) {
-        const size_t antes = verbetes.size();
-        if (!Descomprime(caminho.string(), xml, erro)) return false;
-        if (!Analisa(xml, caminho.filename().string(), verbetes, erro)) return false;
-        if (progresso) progresso(caminho.filename().string(), verbetes.size() - antes);
+    // The files are independent and decompressing is most of the time: two
+    // workers take them in turn, and the entries are joined in name order.
+    struct Lido {
+        std::vector<FonteVerbete> verbetes;
+        std::string erro;
+        bool ok = false;
+    };
+    std::vector<Lido> lidos(arquivos.size());
+    std::atomic<size_t> proximo{0};
+    auto trabalha = [&] {
+        std::string xml;
+        for (size_t i; (i = proximo.fetch_add(1)) < arquivos.size();) {
+            Lido& l = lidos[i];
+            l.ok = Descomprime(arquivos[i].string(), xml, l.erro) &&
+                   Analisa(xml, arquivos[i].filename().string(), l.verbetes, l.erro);
+        }
+    };
+    {
+        std::thread outro(trabalha);
+        trabalha();
+        outro.join();
+    }
+    for (size_t i = 0; i < arquivos.size(); ++i) {
+        if (!lidos[i].ok) {
+            erro = lidos[i].erro;
+            return false;
+        }
+        const size_t deste = lidos[i].verbetes.size();
+        verbetes.insert(verbetes.end(), std::make_move_iterator(lidos[i].verbetes.begin()),
+                        std::make_move_iterator(lidos[i].verbetes.end()));
+        lidos[i].verbetes = {};
+        if (progresso) progresso(arquivos[i].filename().string(), deste);
     }
     return true;
 }
