@@ -24,6 +24,7 @@ namespace {
 
 constexpr const char* kNomeDados = "Novo Diccionário da Língua Portuguesa, 1913";
 constexpr const char* kEditor = "Cândido de Figueiredo; texto digital do Dicionário Aberto";
+constexpr size_t kPaginasPorVez = 2048;
 
 struct Ordenado {
     const FonteVerbete* fonte;
@@ -115,16 +116,8 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         classes.push_back(static_cast<char>(bits >> 8));
         chavesVerbetes.insert(o.dobrada);
     }
-    // The pages need no spelling of today but the line added under the title:
-    // they are rendered while the text index and the spellings are made.
-    GeradorHtml gerador(abreviaturas,
-                        [&](std::string_view p) { return chavesVerbetes.count(ChaveDobrada(p)) > 0; });
-    std::vector<std::string> paginas(n);
-    auto paginasFuturas = std::async(std::launch::async, [&paginas, &gerador, &ordem, n] {
-        for (size_t id = 0; id < n; ++id) paginas[id] = gerador.Gera(*ordem[id].fonte);
-    });
-    // So are the inflections of the headwords themselves; those of their
-    // spellings of today join them once these are known.
+    // The inflections of the headwords need only these: they are made while
+    // the text is indexed; those of the spellings of today join them later.
     auto flexoesFuturas = std::async(std::launch::async, [&palavras, &classes, n] {
         IndiceFlexoes flexoes;
         for (size_t id = 0; id < n; ++id)
@@ -205,11 +198,25 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     bool ok = banco.Info("formato", esquema::kVersaoFormato) && banco.Info("dados", kNomeDados) &&
               banco.Info("editor", kEditor) && banco.Info("verbetes", std::to_string(n));
 
-    paginasFuturas.get();
-    for (size_t id = 0; ok && id < n; ++id) {
-        ok = banco.Verbete(static_cast<int32_t>(id), palavras[id], dobradas[id],
-                           ComGrafiaAtual(std::move(paginas[id]), *formasDe[id]));
-        paginas[id] = {};
+    // The pages of one run of entries are rendered while the run before is
+    // written: two runs at a time are all the memory they take.
+    GeradorHtml gerador(abreviaturas,
+                        [&](std::string_view p) { return chavesVerbetes.count(ChaveDobrada(p)) > 0; });
+    auto rende = [&](size_t ini) {
+        return std::async(std::launch::async, [&, ini] {
+            std::vector<std::string> paginas;
+            for (size_t id = ini; id < std::min(n, ini + kPaginasPorVez); ++id)
+                paginas.push_back(ComGrafiaAtual(gerador.Gera(*ordem[id].fonte), *formasDe[id]));
+            return paginas;
+        });
+    };
+    auto proximas = rende(0);
+    for (size_t ini = 0; ok && ini < n; ini += kPaginasPorVez) {
+        const std::vector<std::string> paginas = proximas.get();
+        if (ini + kPaginasPorVez < n) proximas = rende(ini + kPaginasPorVez);
+        for (size_t k = 0; ok && k < paginas.size(); ++k)
+            ok = banco.Verbete(static_cast<int32_t>(ini + k), palavras[ini + k], dobradas[ini + k],
+                               paginas[k]);
     }
     avisa("verbetes gravados");
 
