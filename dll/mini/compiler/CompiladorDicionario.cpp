@@ -77,10 +77,12 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     abreviaturas.Define(tabelaAbrev);
 
     std::vector<FonteVerbete> fontes;
-    if (!LeitorDicionario::LePasta(opcoes.pastaDados, fontes, erro,
-                                   [&](const std::string& arquivo, size_t n) {
-                                       avisa("lido " + arquivo + ": " + std::to_string(n) + " verbetes");
-                                   }))
+    if (!LeitorDicionario::LePasta(
+            opcoes.pastaDados, fontes, erro,
+            [&](const std::string& arquivo, size_t n) {
+                avisa("lido " + arquivo + ": " + std::to_string(n) + " verbetes");
+            },
+            opcoes.cacheXml))
         return false;
 
     // Order: folded key, then lower case before capitals, then spelling,

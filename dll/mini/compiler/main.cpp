@@ -32,12 +32,14 @@ int main(int argc, char** argv) {
             opcoes.palavrasAtuais = argv[i + 1];
         else if (a == "--cache-grafia")
             opcoes.cacheGrafia = argv[i + 1];
+        else if (a == "--cache-xml")
+            opcoes.cacheXml = argv[i + 1];
     }
     if (opcoes.pastaDados.empty() || opcoes.arquivoAbreviaturas.empty() || opcoes.saida.empty()) {
         std::fprintf(stderr,
                      "uso: %s --dados PASTA --abreviaturas ARQUIVO.tsv --saida BANCO.db\n"
                      "        [--hunspell-br BASE --hunspell-pt BASE --palavras-atuais ARQUIVO\n"
-                     "         --cache-grafia ARQUIVO]\n",
+                     "         --cache-grafia ARQUIVO --cache-xml PASTA]\n",
                      argv[0]);
         return 2;
     }

@@ -216,12 +216,13 @@ TEST(IndiceTexto, HyphenatedWordsGiveTheWholeAndTheParts) {
 }
 
 TEST(CompiladorDicionario, SameInputGivesTheSameBytes) {
+    // With the build's caches: the build wrote them, this compile reads them.
     const fs::path saida = fs::temp_directory_path() / ("mini-compila-" + std::to_string(getpid()) + ".db");
     std::string erro;
     std::vector<std::string> mensagens;
     ASSERT_TRUE(CompiladorDicionario::Compila(
         {MINI_TEST_DATA_DIR, MINI_TEST_ABREVIATURAS, saida.string(), MINI_TEST_HUNSPELL_BR,
-         MINI_TEST_HUNSPELL_PT, MINI_TEST_PALAVRAS_ATUAIS, MINI_TEST_CACHE_GRAFIA},
+         MINI_TEST_HUNSPELL_PT, MINI_TEST_PALAVRAS_ATUAIS, MINI_TEST_CACHE_GRAFIA, MINI_TEST_CACHE_XML},
         erro, [&](const std::string& m) { mensagens.push_back(m); }))
         << erro;
     EXPECT_GT(mensagens.size(), 26u);  // progress: every file read, then each stage
@@ -231,7 +232,7 @@ TEST(CompiladorDicionario, SameInputGivesTheSameBytes) {
 
     // A missing data folder fails with a message and writes nothing.
     EXPECT_FALSE(CompiladorDicionario::Compila(
-        {"/nao/existe", MINI_TEST_ABREVIATURAS, saida.string(), "", "", "", ""}, erro, {}));
+        {"/nao/existe", MINI_TEST_ABREVIATURAS, saida.string(), "", "", "", "", ""}, erro, {}));
     EXPECT_FALSE(erro.empty());
     EXPECT_FALSE(fs::exists(saida));
 }
