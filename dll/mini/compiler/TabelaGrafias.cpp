@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <mutex>
 #include <thread>
 #include <unordered_set>
 
@@ -36,24 +35,16 @@ std::string Hex(uint64_t v) {
     return b;
 }
 
-// The Brazilian list and the words of today it lacks. A list shared by the
-// workers is asked under its lock (trava may be null).
+// The Brazilian list and the words of today it lacks.
 class ListaComExtras : public VerificadorOrtografico {
 public:
-    ListaComExtras(VerificadorOrtografico& lista, const std::unordered_set<std::string>& extras,
-                   std::mutex* trava = nullptr)
-        : lista_(lista), extras_(extras), trava_(trava) {}
-    bool Aceita(const std::string& p) override {
-        if (extras_.count(p) > 0) return true;
-        if (!trava_) return lista_.Aceita(p);
-        std::lock_guard<std::mutex> guarda(*trava_);
-        return lista_.Aceita(p);
-    }
+    ListaComExtras(VerificadorOrtografico& lista, const std::unordered_set<std::string>& extras)
+        : lista_(lista), extras_(extras) {}
+    bool Aceita(const std::string& p) override { return extras_.count(p) > 0 || lista_.Aceita(p); }
 
 private:
     VerificadorOrtografico& lista_;
     const std::unordered_set<std::string>& extras_;
-    std::mutex* trava_;
 };
 
 }  // namespace
@@ -159,19 +150,15 @@ bool TabelaGrafias::Prepara(const std::vector<std::string>& palavras, const std:
         return true;
     }
 
+    // Each worker has its own dictionaries: hunspell objects are not shared.
     const unsigned nucleos = std::max(1u, std::min(2u, std::thread::hardware_concurrency()));
     std::vector<Mapa> parciais(nucleos);
-    // A hunspell object answers one caller at a time. The Brazilian list
-    // takes most of a second to load and is asked less often than the rules
-    // are tried: the workers share one, under a lock. Portugal's is small:
-    // each worker has its own.
-    VerificadorHunspell hunspellBrasil(baseBrasil);
-    std::mutex travaBrasil;
     std::vector<std::thread> trabalhadores;
     std::atomic<size_t> proximo{0};
     for (unsigned t = 0; t < nucleos; ++t) {
         trabalhadores.emplace_back([&, t] {
-            ListaComExtras brasil(hunspellBrasil, extras, &travaBrasil);
+            VerificadorHunspell hunspell(baseBrasil);
+            ListaComExtras brasil(hunspell, extras);
             // Words of today are so on both sides of the ocean.
             std::unique_ptr<VerificadorHunspell> hunspellPt;
             std::unique_ptr<ListaComExtras> portugal;
