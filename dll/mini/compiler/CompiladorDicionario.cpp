@@ -24,6 +24,7 @@ namespace {
 
 constexpr const char* kNomeDados = "Novo Diccionário da Língua Portuguesa, 1913";
 constexpr const char* kEditor = "Cândido de Figueiredo; texto digital do Dicionário Aberto";
+constexpr size_t kPaginasPorVez = 2048;
 
 struct Ordenado {
     const FonteVerbete* fonte;
@@ -45,6 +46,11 @@ std::string ComGrafiaAtual(std::string html, const std::vector<std::string>& for
 }
 
 std::string SemHomonimo(const std::string& p) { return p.substr(0, p.find("\u00A0")); }
+
+uint16_t Classes(const std::string& classes, size_t id) {
+    return static_cast<uint16_t>(static_cast<unsigned char>(classes[2 * id]) |
+                                 (static_cast<unsigned char>(classes[2 * id + 1]) << 8));
+}
 
 bool TemMaiuscula(std::string_view s) {
     for (char32_t c : DecodificaUtf8(s))
@@ -71,10 +77,12 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     abreviaturas.Define(tabelaAbrev);
 
     std::vector<FonteVerbete> fontes;
-    if (!LeitorDicionario::LePasta(opcoes.pastaDados, fontes, erro,
-                                   [&](const std::string& arquivo, size_t n) {
-                                       avisa("lido " + arquivo + ": " + std::to_string(n) + " verbetes");
-                                   }))
+    if (!LeitorDicionario::LePasta(
+            opcoes.pastaDados, fontes, erro,
+            [&](const std::string& arquivo, size_t n) {
+                avisa("lido " + arquivo + ": " + std::to_string(n) + " verbetes");
+            },
+            opcoes.cacheXml))
         return false;
 
     // Order: folded key, then lower case before capitals, then spelling,
@@ -110,6 +118,14 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         classes.push_back(static_cast<char>(bits >> 8));
         chavesVerbetes.insert(o.dobrada);
     }
+    // The inflections of the headwords need only these: they are made while
+    // the text is indexed; those of the spellings of today join them later.
+    auto flexoesFuturas = std::async(std::launch::async, [&palavras, &classes, n] {
+        IndiceFlexoes flexoes;
+        for (size_t id = 0; id < n; ++id)
+            flexoes.Adiciona(static_cast<uint32_t>(id), palavras[id], Classes(classes, id));
+        return flexoes;
+    });
     // The words of the text, then today's spelling of them and of every headword.
     IndiceTexto indice;
     for (size_t id = 0; id < n; ++id) {
@@ -130,11 +146,15 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     if (!grafias.Prepara(palavrasGrafia, opcoes.hunspellBrasil, opcoes.hunspellPortugal,
                          opcoes.palavrasAtuais, opcoes.cacheGrafia, erro))
         return false;
+    // Each headword's spellings of today, looked up once.
+    std::vector<const std::vector<std::string>*> formasDe(n);
     std::vector<std::string> modernas(n);
     std::vector<std::pair<std::string, uint32_t>> chavesModernas;
     size_t comGrafia = 0;
     for (size_t id = 0; id < n; ++id) {
-        const auto& formas = grafias.De(SemHomonimo(palavras[id]));
+        const std::string semNumero = SemHomonimo(palavras[id]);
+        formasDe[id] = &grafias.De(semNumero);
+        const auto& formas = *formasDe[id];
         for (const auto& f : formas) {
             modernas[id] += (modernas[id].empty() ? "" : "|") + f;
             chavesModernas.emplace_back(ChaveDobrada(f), static_cast<uint32_t>(id));
@@ -142,7 +162,6 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
         comGrafia += !formas.empty();
         // A word of today, or one whose modern form is known, needs no guess:
         // the fold would only join it to other words ("pacto" and "pato").
-        const std::string semNumero = SemHomonimo(palavras[id]);
         const bool dobra = !GrafiaModerna::Derivavel(semNumero) || grafias.SemGrafiaAtual(semNumero) ||
                            opcoes.hunspellBrasil.empty();
         ortograficas[id] = dobra ? ChaveOrtografica(dobradas[id]) : dobradas[id];
@@ -152,18 +171,24 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     avisa("grafia atual" + std::string(grafias.DoCache() ? " (do cache)" : "") + ": " +
           std::to_string(comGrafia) + " verbetes");
 
-    // The inflection index needs only the headwords, their classes and their
-    // spellings of today, which stay as they are from here on: it is built
-    // while the entries are rendered.
-    auto formasFuturas = std::async(std::launch::async, [&palavras, &classes, &grafias, n] {
-        IndiceFlexoes flexoes;
-        for (size_t id = 0; id < n; ++id) {
-            const auto bits = static_cast<uint16_t>(static_cast<unsigned char>(classes[2 * id]) |
-                                                    (static_cast<unsigned char>(classes[2 * id + 1]) << 8));
-            flexoes.Adiciona(static_cast<uint32_t>(id), palavras[id], bits,
-                             grafias.De(SemHomonimo(palavras[id])));
-        }
-        return flexoes.Finaliza();
+    // The inflection index is finished, and the text index too, while the
+    // entries are written.
+    auto formasFuturas = std::async(
+        std::launch::async, [&palavras, &classes, &formasDe, n, base = std::move(flexoesFuturas)]() mutable {
+            IndiceFlexoes flexoes = base.get();
+            for (size_t id = 0; id < n; ++id)
+                flexoes.AdicionaModernas(static_cast<uint32_t>(id), palavras[id], Classes(classes, id),
+                                         *formasDe[id]);
+            return flexoes.Finaliza();
+        });
+    // A text word is found as written, as today's spelling of it, and, when it
+    // is not of today and has no modern form, by the rule fold.
+    auto vocabularioFuturo = std::async(std::launch::async, [&indice, &grafias] {
+        return indice.Finaliza([&grafias](const std::string& p) {
+            std::vector<std::string> outras = grafias.De(p);
+            if (grafias.SemGrafiaAtual(p)) outras.push_back(ChaveOrtografica(ChaveDobrada(p)));
+            return outras;
+        });
     });
     std::vector<uint32_t> ordemOrto(n);
     std::iota(ordemOrto.begin(), ordemOrto.end(), 0u);
@@ -175,12 +200,26 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     bool ok = banco.Info("formato", esquema::kVersaoFormato) && banco.Info("dados", kNomeDados) &&
               banco.Info("editor", kEditor) && banco.Info("verbetes", std::to_string(n));
 
+    // The pages of one run of entries are rendered while the run before is
+    // written: two runs at a time are all the memory they take.
     GeradorHtml gerador(abreviaturas,
                         [&](std::string_view p) { return chavesVerbetes.count(ChaveDobrada(p)) > 0; });
-    for (size_t id = 0; ok && id < n; ++id)
-        ok = banco.Verbete(
-            static_cast<int32_t>(id), palavras[id], dobradas[id],
-            ComGrafiaAtual(gerador.Gera(*ordem[id].fonte), grafias.De(SemHomonimo(palavras[id]))));
+    auto rende = [&](size_t ini) {
+        return std::async(std::launch::async, [&, ini] {
+            std::vector<std::string> paginas;
+            for (size_t id = ini; id < std::min(n, ini + kPaginasPorVez); ++id)
+                paginas.push_back(ComGrafiaAtual(gerador.Gera(*ordem[id].fonte), *formasDe[id]));
+            return paginas;
+        });
+    };
+    auto proximas = rende(0);
+    for (size_t ini = 0; ok && ini < n; ini += kPaginasPorVez) {
+        const std::vector<std::string> paginas = proximas.get();
+        if (ini + kPaginasPorVez < n) proximas = rende(ini + kPaginasPorVez);
+        for (size_t k = 0; ok && k < paginas.size(); ++k)
+            ok = banco.Verbete(static_cast<int32_t>(ini + k), palavras[ini + k], dobradas[ini + k],
+                               paginas[k]);
+    }
     avisa("verbetes gravados");
 
     ok = ok && banco.Tabela(esquema::kPalavras, TabelaTextos::Empacota(palavras)) &&
@@ -218,13 +257,7 @@ bool CompiladorDicionario::Compila(const OpcoesCompilacao& opcoes, std::string& 
     for (size_t i = 0; ok && i < tabelaAbrev.size(); ++i)
         ok = banco.Abreviatura(tabelaAbrev[i].first, tabelaAbrev[i].second);
 
-    // A text word is found as written, as today's spelling of it, and, when it
-    // is not of today and has no modern form, by the rule fold.
-    auto vocabulario = indice.Finaliza([&grafias](const std::string& p) {
-        std::vector<std::string> outras = grafias.De(p);
-        if (grafias.SemGrafiaAtual(p)) outras.push_back(ChaveOrtografica(ChaveDobrada(p)));
-        return outras;
-    });
+    const auto vocabulario = vocabularioFuturo.get();
     for (size_t i = 0; ok && i < vocabulario.size(); ++i)
         ok =
             banco.Vocabulario(vocabulario[i].first, InverteUtf8(vocabulario[i].first), vocabulario[i].second);

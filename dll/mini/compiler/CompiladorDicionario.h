@@ -20,6 +20,9 @@ struct OpcoesCompilacao {
     std::string palavrasAtuais;
     // Where the derived spellings are kept between builds; empty: no cache.
     std::string cacheGrafia;
+    // A folder for the decompressed source files, kept between builds;
+    // empty: no cache.
+    std::string cacheXml;
 };
 
 class CompiladorDicionario {

@@ -92,33 +92,53 @@ std::u32string GrafiaModerna::Escrita(const std::u32string& p) const {
 }
 
 std::u32string GrafiaModerna::Procura(const std::u32string& palavra, const Criterio& aceita) {
-    const auto tonica = RegrasGrafia::TonicaPrincipal(palavra);
-    std::vector<std::vector<std::u32string>> niveis(kCustoMaximo + 1);
-    std::unordered_set<std::u32string> vistos{palavra};
-    niveis[0].push_back(palavra);
+    Busca& b = busca_;
+    if (b.niveis.empty() || b.palavra != palavra) {
+        b.palavra = palavra;
+        b.tonica = RegrasGrafia::TonicaPrincipal(palavra);
+        b.niveis.assign(kCustoMaximo + 1, {});
+        b.mesma.assign(kCustoMaximo + 1, {});
+        b.vistos.clear();
+        b.vistos.insert(palavra);
+        b.niveis[0].push_back(palavra);
+        b.mesma[0].push_back(-1);
+        b.expandidos = 0;
+    }
     size_t consultas = 0;
-    std::vector<std::pair<std::u32string, int>> vizinhos;
+    std::vector<std::pair<std::u32string, int>>& vizinhos = b.vizinhos;
     for (int custo = 0; custo <= kCustoMaximo; ++custo) {
         // Every candidate of this cost is known once the cheaper levels are
         // expanded, so the first accepted one is the cheapest.
         // A marked hiatus may move the stress, but only when no candidate of
         // the same cost keeps it ("doi" is "dói", not "doí").
         for (int passo = 0; custo > 0 && passo < 2; ++passo) {
-            for (const auto& c : niveis[custo]) {
+            const auto& nivel = b.niveis[custo];
+            for (size_t i = 0; i < nivel.size(); ++i) {
+                const auto& c = nivel[i];
                 // A single letter is a letter's name, never a word's new spelling.
                 if (c.size() < 2) continue;
-                const bool mesma = RegrasGrafia::TonicaPrincipal(c) == tonica;
+                signed char& m = b.mesma[custo][i];
+                if (m < 0) m = RegrasGrafia::TonicaPrincipal(c) == b.tonica;
+                const bool mesma = m > 0;
                 if (passo == 0 ? !mesma : (mesma || !RegrasGrafia::SoMarcaHiato(palavra, c))) continue;
                 if (++consultas > kMaximoConsultas) return {};
                 if (aceita(c)) return c;
             }
         }
-        for (const auto& c : niveis[custo]) {
+        // Expanded once per word, whatever is sought in it. Once the budget
+        // of states is spent no new candidate can come in, and nothing
+        // dearer than the last level is looked at.
+        if (custo < b.expandidos || custo == kCustoMaximo) continue;
+        b.expandidos = custo + 1;
+        for (size_t i = 0; i < b.niveis[custo].size() && b.vistos.size() < kMaximoEstados; ++i) {
             vizinhos.clear();
-            RegrasGrafia::Vizinhos(c, vizinhos);
+            RegrasGrafia::Vizinhos(b.niveis[custo][i], vizinhos, kCustoMaximo - custo);
             for (auto& [v, k] : vizinhos) {
-                if (custo + k > kCustoMaximo || vistos.size() >= kMaximoEstados) continue;
-                if (vistos.insert(v).second) niveis[custo + k].push_back(std::move(v));
+                if (custo + k > kCustoMaximo || b.vistos.size() >= kMaximoEstados) continue;
+                if (b.vistos.insert(v).second) {
+                    b.niveis[custo + k].push_back(std::move(v));
+                    b.mesma[custo + k].push_back(-1);
+                }
             }
         }
     }

@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "VerificadorOrtografico.h"
@@ -44,10 +46,24 @@ private:
     bool Brasil(const std::u32string& p) { return Aceita(brasil_, memoriaBrasil_, Escrita(p)); }
     bool Portugal(const std::u32string& p) { return Aceita(*portugal_, memoriaPortugal_, Escrita(p)); }
 
+    // The candidates of the last word searched, by cost, as far as they were
+    // expanded: the Brazilian and the European searches of one word look at
+    // the same ones in the same order.
+    struct Busca {
+        std::u32string palavra;
+        std::pair<int, char32_t> tonica;
+        std::vector<std::vector<std::u32string>> niveis;
+        std::vector<std::vector<signed char>> mesma;  // keeps the stress: 1, 0, or -1 not yet known
+        std::unordered_set<std::u32string> vistos;
+        int expandidos = 0;  // the levels below this one are expanded
+        std::vector<std::pair<std::u32string, int>> vizinhos;
+    };
+
     VerificadorOrtografico& brasil_;
     VerificadorOrtografico* portugal_;
     bool maiuscula_ = false;
     std::unordered_map<std::u32string, bool> memoriaBrasil_, memoriaPortugal_;
+    Busca busca_;
 };
 
 }  // namespace mini::compilador

@@ -38,10 +38,14 @@ bool GravadorBanco::Passo(sqlite3_stmt* st) {
 bool GravadorBanco::Abre(const std::string& destino, std::string& erro) {
     destino_ = destino;
     temporario_ = destino + ".tmp";
+    hash_ = {};
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(destino).parent_path(), ec);
     std::remove(temporario_.c_str());
-    if (sqlite3_open(temporario_.c_str(), &db_) != SQLITE_OK) {
+    // One thread writes: SQLite need not lock around each call.
+    if (sqlite3_open_v2(temporario_.c_str(), &db_,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
         erro = "não foi possível criar " + temporario_;
         return false;
     }
@@ -77,19 +81,25 @@ bool GravadorBanco::Verbete(int32_t id, const std::string& palavra, const std::s
     sqlite3_bind_text(stVerbete_, 2, palavra.data(), static_cast<int>(palavra.size()), SQLITE_STATIC);
     sqlite3_bind_text(stVerbete_, 3, dobrada.data(), static_cast<int>(dobrada.size()), SQLITE_STATIC);
     sqlite3_bind_text(stVerbete_, 4, html.data(), static_cast<int>(html.size()), SQLITE_STATIC);
-    return Passo(stVerbete_);
+    if (!Passo(stVerbete_)) return false;
+    hash_.Verbete(id, palavra, dobrada, html);
+    return true;
 }
 
 bool GravadorBanco::Tabela(const std::string& nome, const std::string& dados) {
     sqlite3_bind_text(stTabela_, 1, nome.data(), static_cast<int>(nome.size()), SQLITE_STATIC);
     sqlite3_bind_blob(stTabela_, 2, dados.data(), static_cast<int>(dados.size()), SQLITE_STATIC);
-    return Passo(stTabela_);
+    if (!Passo(stTabela_)) return false;
+    hash_.Tabela(nome, dados);
+    return true;
 }
 
 bool GravadorBanco::Abreviatura(const std::string& rotulo, const std::string& expansao) {
     sqlite3_bind_text(stAbreviatura_, 1, rotulo.data(), static_cast<int>(rotulo.size()), SQLITE_STATIC);
     sqlite3_bind_text(stAbreviatura_, 2, expansao.data(), static_cast<int>(expansao.size()), SQLITE_STATIC);
-    return Passo(stAbreviatura_);
+    if (!Passo(stAbreviatura_)) return false;
+    hash_.Abreviatura(rotulo, expansao);
+    return true;
 }
 
 bool GravadorBanco::Vocabulario(const std::string& chave, const std::string& inversa,
@@ -98,21 +108,33 @@ bool GravadorBanco::Vocabulario(const std::string& chave, const std::string& inv
     sqlite3_bind_text(stVocabulario_, 1, chave.data(), static_cast<int>(chave.size()), SQLITE_STATIC);
     sqlite3_bind_text(stVocabulario_, 2, inversa.data(), static_cast<int>(inversa.size()), SQLITE_STATIC);
     sqlite3_bind_blob(stVocabulario_, 3, blob.data(), static_cast<int>(blob.size()), SQLITE_STATIC);
-    return Passo(stVocabulario_);
+    if (!Passo(stVocabulario_)) return false;
+    hash_.Vocabulario(chave, inversa, blob);
+    return true;
 }
 
 bool GravadorBanco::Flexao(const std::string& chave, const std::vector<uint32_t>& ids) {
     const std::string blob = EmpacotaU32(ids);
     sqlite3_bind_text(stFlexao_, 1, chave.data(), static_cast<int>(chave.size()), SQLITE_STATIC);
     sqlite3_bind_blob(stFlexao_, 2, blob.data(), static_cast<int>(blob.size()), SQLITE_STATIC);
-    return Passo(stFlexao_);
+    if (!Passo(stFlexao_)) return false;
+    hash_.Flexao(chave, blob);
+    return true;
 }
 
 bool GravadorBanco::Conclui(std::string& erro) {
     bool ok = Executa("COMMIT") && Executa(esquema::kCriaIndices) && Executa("ANALYZE");
-    // The content's hash goes in last, over everything written.
+    // The content's hash goes in last, over everything written: made as the
+    // rows went in when they came in its order, else read back.
     std::string hash, erroHash;
-    if (ok && HashConteudo(db_, hash, erroHash)) {
+    bool lido = false;
+    if (ok && hash_.Valido()) {
+        hash = hash_.Resultado();
+        lido = true;
+    } else if (ok) {
+        lido = HashConteudo(db_, hash, erroHash);
+    }
+    if (ok && lido) {
         sqlite3_reset(stInfo_);
         ok = Info("conteudo", hash);
     } else if (ok) {

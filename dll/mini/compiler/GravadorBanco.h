@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "HashGravacao.h"
+
 namespace mini::compilador {
 
 class GravadorBanco {
@@ -39,6 +41,7 @@ private:
     sqlite3_stmt* stVocabulario_ = nullptr;
     sqlite3_stmt* stFlexao_ = nullptr;
     std::string destino_, temporario_;
+    HashGravacao hash_;
 };
 
 }  // namespace mini::compilador

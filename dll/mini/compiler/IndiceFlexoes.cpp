@@ -6,17 +6,25 @@
 
 namespace mini::compilador {
 
+void IndiceFlexoes::Junta(uint32_t id, const std::string& propria, const std::vector<std::string>& formas) {
+    for (const auto& f : formas) {
+        std::string chave = FlexoesVerbete::Chave(f);
+        if (!chave.empty() && chave != propria) formas_.emplace_back(std::move(chave), id);
+    }
+}
+
 void IndiceFlexoes::Adiciona(uint32_t id, std::string_view palavra, uint16_t classes,
                              const std::vector<std::string>& modernas) {
+    Junta(id, FlexoesVerbete::Chave(FlexoesVerbete::SemHomonimo(palavra)),
+          FlexoesVerbete::Formas(palavra, classes));
+    AdicionaModernas(id, palavra, classes, modernas);
+}
+
+void IndiceFlexoes::AdicionaModernas(uint32_t id, std::string_view palavra, uint16_t classes,
+                                     const std::vector<std::string>& modernas) {
+    if (modernas.empty()) return;
     const std::string propria = FlexoesVerbete::Chave(FlexoesVerbete::SemHomonimo(palavra));
-    auto junta = [&](const std::vector<std::string>& formas) {
-        for (const auto& f : formas) {
-            std::string chave = FlexoesVerbete::Chave(f);
-            if (!chave.empty() && chave != propria) formas_.emplace_back(std::move(chave), id);
-        }
-    };
-    junta(FlexoesVerbete::Formas(palavra, classes));
-    for (const auto& m : modernas) junta(FlexoesVerbete::Formas(m, classes));
+    for (const auto& m : modernas) Junta(id, propria, FlexoesVerbete::Formas(m, classes));
 }
 
 std::vector<std::pair<std::string, std::vector<uint32_t>>> IndiceFlexoes::Finaliza() {

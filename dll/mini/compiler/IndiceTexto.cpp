@@ -12,10 +12,16 @@ std::vector<std::string> IndiceTexto::Palavras(std::string_view texto) { return 
 std::string IndiceTexto::Chave(std::string_view palavra) { return ChaveDobrada(palavra); }
 
 void IndiceTexto::Adiciona(uint32_t id, std::string_view texto) {
-    for (const auto& p : PalavrasDoTexto(texto)) {
-        auto& ids = postagens_[MinusculasUtf8(p)];
+    // The whole book passes here: one buffer for the key, no copy of a word
+    // already met.
+    ParaCadaPalavra(texto, false, [this, id](std::u32string_view p) {
+        chave_.clear();
+        for (char32_t c : p) AcrescentaUtf8(chave_, Minuscula(c));
+        auto it = postagens_.find(chave_);
+        if (it == postagens_.end()) it = postagens_.emplace(chave_, std::vector<uint32_t>{}).first;
+        auto& ids = it->second;
         if (ids.empty() || ids.back() != id) ids.push_back(id);
-    }
+    });
 }
 
 std::vector<std::string> IndiceTexto::PalavrasVistas() const {

@@ -37,6 +37,7 @@ public:
 
 private:
     std::unordered_map<std::string, std::vector<uint32_t>> postagens_;  // lower-case word -> ids
+    std::string chave_;
 };
 
 }  // namespace mini::compilador

@@ -3,10 +3,15 @@
 #include <bzlib.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <pugixml.hpp>
 #include <sstream>
+#include <thread>
+
+#include "HashConteudo.h"
 
 namespace mini::compilador {
 namespace {
@@ -66,13 +71,18 @@ std::string ColapsaEspacos(const std::string& s) {
     return r;
 }
 
-bool LeitorDicionario::Descomprime(const std::string& caminho, std::string& saida, std::string& erro) {
-    std::ifstream f(caminho, std::ios::binary);
-    if (!f) {
-        erro = "não foi possível abrir " + caminho;
-        return false;
-    }
-    std::string comprimido((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+namespace {
+
+bool LeTudo(const std::string& caminho, std::string& conteudo) {
+    std::ifstream f(caminho, std::ios::binary | std::ios::ate);
+    if (!f) return false;
+    conteudo.resize(static_cast<size_t>(f.tellg()));
+    f.seekg(0);
+    return static_cast<bool>(f.read(conteudo.data(), static_cast<std::streamsize>(conteudo.size())));
+}
+
+bool DescomprimeBytes(std::string& comprimido, const std::string& caminho, std::string& saida,
+                      std::string& erro) {
     bz_stream bz{};
     if (BZ2_bzDecompressInit(&bz, 0, 0) != BZ_OK) {
         erro = "bzip2 não iniciou";
@@ -96,6 +106,55 @@ bool LeitorDicionario::Descomprime(const std::string& caminho, std::string& said
         return false;
     }
     return true;
+}
+
+// The XML of a compressed file, from the cache folder when it holds it under
+// the hash of these very bytes; otherwise decompressed and kept there.
+bool LeXml(const std::filesystem::path& caminho, const std::string& pastaCache, std::string& xml,
+           std::string& erro) {
+    std::string comprimido;
+    if (!LeTudo(caminho.string(), comprimido)) {
+        erro = "não foi possível abrir " + caminho.string();
+        return false;
+    }
+    if (pastaCache.empty()) return DescomprimeBytes(comprimido, caminho.string(), xml, erro);
+    uint64_t h = kInicioHashConteudo;
+    MisturaValor(h, comprimido.data(), comprimido.size());
+    const std::string cabecalho = "# xml " + HexHashConteudo(h) + "\n";
+    const std::filesystem::path guardado = std::filesystem::path(pastaCache) / caminho.stem();
+    if (LeTudo(guardado.string(), xml) && xml.starts_with(cabecalho)) {
+        xml.erase(0, cabecalho.size());
+        return true;
+    }
+    if (!DescomprimeBytes(comprimido, caminho.string(), xml, erro)) return false;
+    // Only a cache: when it cannot be written the next build decompresses again.
+    std::error_code ec;
+    std::filesystem::create_directories(pastaCache, ec);
+    const std::string temporario = guardado.string() + ".tmp";
+    {
+        std::ofstream f(temporario, std::ios::binary | std::ios::trunc);
+        f << cabecalho;
+        f.write(xml.data(), static_cast<std::streamsize>(xml.size()));
+        if (!f) {
+            f.close();
+            std::remove(temporario.c_str());
+            return true;
+        }
+    }
+    std::filesystem::rename(temporario, guardado, ec);
+    if (ec) std::remove(temporario.c_str());
+    return true;
+}
+
+}  // namespace
+
+bool LeitorDicionario::Descomprime(const std::string& caminho, std::string& saida, std::string& erro) {
+    std::string comprimido;
+    if (!LeTudo(caminho, comprimido)) {
+        erro = "não foi possível abrir " + caminho;
+        return false;
+    }
+    return DescomprimeBytes(comprimido, caminho, saida, erro);
 }
 
 bool LeitorDicionario::Analisa(const std::string& xml, const std::string& nomeArquivo,
@@ -147,7 +206,8 @@ bool LeitorDicionario::Analisa(const std::string& xml, const std::string& nomeAr
 
 bool LeitorDicionario::LePasta(const std::string& pasta, std::vector<FonteVerbete>& verbetes,
                                std::string& erro,
-                               const std::function<void(const std::string&, size_t)>& progresso) {
+                               const std::function<void(const std::string&, size_t)>& progresso,
+                               const std::string& pastaCache) {
     namespace fs = std::filesystem;
     std::vector<fs::path> arquivos;
     std::error_code ec;
@@ -160,12 +220,38 @@ bool LeitorDicionario::LePasta(const std::string& pasta, std::vector<FonteVerbet
         return false;
     }
     std::sort(arquivos.begin(), arquivos.end());
-    std::string xml;
-    for (const auto& caminho : arquivos) {
-        const size_t antes = verbetes.size();
-        if (!Descomprime(caminho.string(), xml, erro)) return false;
-        if (!Analisa(xml, caminho.filename().string(), verbetes, erro)) return false;
-        if (progresso) progresso(caminho.filename().string(), verbetes.size() - antes);
+    // The files are independent and decompressing is most of the time: two
+    // workers take them in turn, and the entries are joined in name order.
+    struct Lido {
+        std::vector<FonteVerbete> verbetes;
+        std::string erro;
+        bool ok = false;
+    };
+    std::vector<Lido> lidos(arquivos.size());
+    std::atomic<size_t> proximo{0};
+    auto trabalha = [&] {
+        std::string xml;
+        for (size_t i; (i = proximo.fetch_add(1)) < arquivos.size();) {
+            Lido& l = lidos[i];
+            l.ok = LeXml(arquivos[i], pastaCache, xml, l.erro) &&
+                   Analisa(xml, arquivos[i].filename().string(), l.verbetes, l.erro);
+        }
+    };
+    {
+        std::thread outro(trabalha);
+        trabalha();
+        outro.join();
+    }
+    for (size_t i = 0; i < arquivos.size(); ++i) {
+        if (!lidos[i].ok) {
+            erro = lidos[i].erro;
+            return false;
+        }
+        const size_t deste = lidos[i].verbetes.size();
+        verbetes.insert(verbetes.end(), std::make_move_iterator(lidos[i].verbetes.begin()),
+                        std::make_move_iterator(lidos[i].verbetes.end()));
+        lidos[i].verbetes = {};
+        if (progresso) progresso(arquivos[i].filename().string(), deste);
     }
     return true;
 }

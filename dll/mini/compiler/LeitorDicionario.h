@@ -19,9 +19,11 @@ public:
                         std::vector<FonteVerbete>& verbetes, std::string& erro);
 
     // Every *.xml.bz2 of a folder, in name order. The callback reports
-    // progress (file name and entries read from it).
+    // progress (file name and entries read from it). With a cache folder the
+    // decompressed XML is kept there for the next build.
     static bool LePasta(const std::string& pasta, std::vector<FonteVerbete>& verbetes, std::string& erro,
-                        const std::function<void(const std::string&, size_t)>& progresso);
+                        const std::function<void(const std::string&, size_t)>& progresso,
+                        const std::string& pastaCache = {});
 };
 
 // Collapses runs of white space into one blank and trims the ends.

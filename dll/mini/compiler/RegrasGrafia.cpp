@@ -241,13 +241,15 @@ std::pair<int, char32_t> RegrasGrafia::TonicaPrincipal(std::u32string_view p) {
     return Tonica(p);
 }
 
-void RegrasGrafia::Vizinhos(const std::u32string& p, std::vector<std::pair<std::u32string, int>>& saida) {
+void RegrasGrafia::Vizinhos(const std::u32string& p, std::vector<std::pair<std::u32string, int>>& saida,
+                            int custoMaximo) {
     for (const Regra& r : kRegras) {
+        if (r.custo > custoMaximo) continue;
         for (size_t i = p.find(r.de); i != std::u32string::npos; i = p.find(r.de, i + 1)) {
             if (!Vale(r, p, i)) continue;
-            std::u32string n = p.substr(0, i);
-            n += r.para;
-            n += p.substr(i + r.de.size());
+            std::u32string n;
+            n.reserve(p.size() - r.de.size() + r.para.size());
+            n.append(p, 0, i).append(r.para).append(p, i + r.de.size());
             saida.emplace_back(std::move(n), r.custo);
         }
     }

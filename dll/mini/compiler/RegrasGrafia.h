@@ -3,6 +3,7 @@
 // derivation keeps those a modern word list accepts with the same stress.
 #pragma once
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,8 +14,10 @@ namespace mini::compilador {
 class RegrasGrafia {
 public:
     // Every spelling one rewrite away from the word (lower case), with the
-    // rewrite's cost; plainer changes cost less.
-    static void Vizinhos(const std::u32string& palavra, std::vector<std::pair<std::u32string, int>>& saida);
+    // rewrite's cost; plainer changes cost less. Rewrites dearer than
+    // custoMaximo are not made.
+    static void Vizinhos(const std::u32string& palavra, std::vector<std::pair<std::u32string, int>>& saida,
+                         int custoMaximo = std::numeric_limits<int>::max());
 
     // The stressed vowel: its place counted from the end among the word's
     // vowels that make a syllable, and its base letter ("y" counts as "i").

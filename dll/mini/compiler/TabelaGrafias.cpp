@@ -1,6 +1,7 @@
 #include "TabelaGrafias.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,7 @@ namespace {
 // Change it whenever the rules change, so old caches are not trusted.
 constexpr const char* kVersaoRegras = "grafia-19";
 constexpr const char* kCabecalho = "# grafias ";
+constexpr size_t kPalavrasPorVez = 256;
 
 void Mistura(uint64_t& h, std::string_view s) {
     for (unsigned char c : s) {
@@ -152,6 +154,7 @@ bool TabelaGrafias::Prepara(const std::vector<std::string>& palavras, const std:
     const unsigned nucleos = std::max(1u, std::min(2u, std::thread::hardware_concurrency()));
     std::vector<Mapa> parciais(nucleos);
     std::vector<std::thread> trabalhadores;
+    std::atomic<size_t> proximo{0};
     for (unsigned t = 0; t < nucleos; ++t) {
         trabalhadores.emplace_back([&, t] {
             VerificadorHunspell hunspell(baseBrasil);
@@ -164,11 +167,16 @@ bool TabelaGrafias::Prepara(const std::vector<std::string>& palavras, const std:
                 portugal = std::make_unique<ListaComExtras>(*hunspellPt, extras);
             }
             GrafiaModerna grafia(brasil, portugal.get());
-            for (size_t i = t; i < palavras.size(); i += nucleos) {
-                auto formas = grafia.Deriva(palavras[i]);
-                // Kept with no form: the words that are not of today.
-                if (!formas.empty() || !grafia.DeHoje(palavras[i]))
-                    parciais[t].emplace(palavras[i], std::move(formas));
+            // Runs of neighbours in alphabetical order share parts and
+            // candidates: each worker takes a run at a time, and its memory
+            // of the lists' answers serves the whole run.
+            for (size_t ini; (ini = proximo.fetch_add(kPalavrasPorVez)) < palavras.size();) {
+                for (size_t i = ini; i < std::min(palavras.size(), ini + kPalavrasPorVez); ++i) {
+                    auto formas = grafia.Deriva(palavras[i]);
+                    // Kept with no form: the words that are not of today.
+                    if (!formas.empty() || !grafia.DeHoje(palavras[i]))
+                        parciais[t].emplace(palavras[i], std::move(formas));
+                }
             }
         });
     }

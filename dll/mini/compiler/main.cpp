@@ -1,12 +1,20 @@
 // The data compiler: reads the dictionary's XML files and writes the
 // engine's database. Run by the build whenever the data or this program
 // changes.
+#include <malloc.h>
+
 #include <cstdio>
 #include <string>
 
 #include "CompiladorDicionario.h"
 
 int main(int argc, char** argv) {
+    // A compile allocates and frees some hundred megabytes over and over:
+    // freed memory is kept for the next use instead of going back to the
+    // system and faulting in again.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    mallopt(M_TOP_PAD, 64 << 20);
     mini::compilador::OpcoesCompilacao opcoes;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string a = argv[i];
@@ -24,12 +32,14 @@ int main(int argc, char** argv) {
             opcoes.palavrasAtuais = argv[i + 1];
         else if (a == "--cache-grafia")
             opcoes.cacheGrafia = argv[i + 1];
+        else if (a == "--cache-xml")
+            opcoes.cacheXml = argv[i + 1];
     }
     if (opcoes.pastaDados.empty() || opcoes.arquivoAbreviaturas.empty() || opcoes.saida.empty()) {
         std::fprintf(stderr,
                      "uso: %s --dados PASTA --abreviaturas ARQUIVO.tsv --saida BANCO.db\n"
                      "        [--hunspell-br BASE --hunspell-pt BASE --palavras-atuais ARQUIVO\n"
-                     "         --cache-grafia ARQUIVO]\n",
+                     "         --cache-grafia ARQUIVO --cache-xml PASTA]\n",
                      argv[0]);
         return 2;
     }

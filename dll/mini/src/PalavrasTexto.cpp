@@ -19,9 +19,11 @@ bool EhLigacao(char32_t c) { return c == U'-' || c == U'\'' || c == U'\u2019'; }
 
 }  // namespace
 
-std::vector<std::string> PalavrasDoTexto(std::string_view texto, bool curingas) {
-    std::vector<std::string> r;
+void ParaCadaPalavra(std::string_view texto, bool curingas,
+                     const std::function<void(std::u32string_view palavra)>& recebe) {
     const std::u32string u = DecodificaUtf8(texto);
+    const std::u32string_view v = u;
+    std::vector<std::pair<size_t, size_t>> partes;
     size_t i = 0;
     while (i < u.size()) {
         if (!EhLetra(u[i], curingas)) {
@@ -29,7 +31,7 @@ std::vector<std::string> PalavrasDoTexto(std::string_view texto, bool curingas) 
             continue;
         }
         size_t j = i;
-        std::vector<std::pair<size_t, size_t>> partes;
+        partes.clear();
         size_t inicioParte = i;
         while (j < u.size()) {
             if (EhLetra(u[j], curingas)) {
@@ -41,13 +43,18 @@ std::vector<std::string> PalavrasDoTexto(std::string_view texto, bool curingas) 
                 break;
             }
         }
-        r.push_back(CodificaUtf8(u.substr(i, j - i)));
+        recebe(v.substr(i, j - i));
         if (!partes.empty()) {
             partes.emplace_back(inicioParte, j);
-            for (auto [a, b] : partes) r.push_back(CodificaUtf8(u.substr(a, b - a)));
+            for (auto [a, b] : partes) recebe(v.substr(a, b - a));
         }
         i = j;
     }
+}
+
+std::vector<std::string> PalavrasDoTexto(std::string_view texto, bool curingas) {
+    std::vector<std::string> r;
+    ParaCadaPalavra(texto, curingas, [&r](std::u32string_view p) { r.push_back(CodificaUtf8(p)); });
     return r;
 }
 

@@ -16,6 +16,8 @@
 #include "ClassesGramaticais.h"
 #include "CompiladorDicionario.h"
 #include "GeradorHtml.h"
+#include "GravadorBanco.h"
+#include "HashConteudo.h"
 #include "IndiceTexto.h"
 #include "LeitorDicionario.h"
 
@@ -206,12 +208,13 @@ TEST(IndiceTexto, HyphenatedWordsGiveTheWholeAndTheParts) {
 }
 
 TEST(CompiladorDicionario, SameInputGivesTheSameBytes) {
+    // With the build's caches: the build wrote them, this compile reads them.
     const fs::path saida = fs::temp_directory_path() / ("mini-compila-" + std::to_string(getpid()) + ".db");
     std::string erro;
     std::vector<std::string> mensagens;
     ASSERT_TRUE(CompiladorDicionario::Compila(
         {MINI_TEST_DATA_DIR, MINI_TEST_ABREVIATURAS, saida.string(), MINI_TEST_HUNSPELL_BR,
-         MINI_TEST_HUNSPELL_PT, MINI_TEST_PALAVRAS_ATUAIS, MINI_TEST_CACHE_GRAFIA},
+         MINI_TEST_HUNSPELL_PT, MINI_TEST_PALAVRAS_ATUAIS, MINI_TEST_CACHE_GRAFIA, MINI_TEST_CACHE_XML},
         erro, [&](const std::string& m) { mensagens.push_back(m); }))
         << erro;
     EXPECT_GT(mensagens.size(), 26u);  // progress: every file read, then each stage
@@ -221,7 +224,59 @@ TEST(CompiladorDicionario, SameInputGivesTheSameBytes) {
 
     // A missing data folder fails with a message and writes nothing.
     EXPECT_FALSE(CompiladorDicionario::Compila(
-        {"/nao/existe", MINI_TEST_ABREVIATURAS, saida.string(), "", "", "", ""}, erro, {}));
+        {"/nao/existe", MINI_TEST_ABREVIATURAS, saida.string(), "", "", "", "", ""}, erro, {}));
     EXPECT_FALSE(erro.empty());
     EXPECT_FALSE(fs::exists(saida));
+}
+
+TEST(GravadorBanco, RecordedHashIsTheHashOfWhatWasWritten) {
+    // The hash is built as rows go in; rows out of its order, a replaced
+    // abbreviation or a key out of place must still leave the hash that
+    // reading the file back gives.
+    struct Caso {
+        const char* nome;
+        std::vector<const char*> vocabulario;
+        bool verbeteDepois;  // an entry written after the tables
+    };
+    const std::vector<Caso> casos = {
+        {"in order", {"abc", "abd", "b"}, false},
+        {"vocabulary out of order", {"b", "abc"}, false},
+        {"entry after the tables", {"abc"}, true},
+    };
+    const fs::path saida = fs::temp_directory_path() / ("mini-gravador-" + std::to_string(getpid()) + ".db");
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        std::string erro;
+        {
+            GravadorBanco banco;
+            ASSERT_TRUE(banco.Abre(saida.string(), erro)) << erro;
+            ASSERT_TRUE(banco.Verbete(0, "casa", "casa", "<b>casa</b>"));
+            ASSERT_TRUE(banco.Verbete(1, "pharmácia", "pharmacia", ""));
+            ASSERT_TRUE(banco.Tabela("zeta", std::string("\0\1", 2)));
+            ASSERT_TRUE(banco.Tabela("alfa", "dados"));
+            if (c.verbeteDepois) {
+                ASSERT_TRUE(banco.Verbete(2, "tarde", "tarde", "x"));
+            }
+            ASSERT_TRUE(banco.Abreviatura("v.", "veja"));
+            ASSERT_TRUE(banco.Abreviatura("lat.", "latim"));
+            ASSERT_TRUE(banco.Abreviatura("v.", "vide"));
+            for (const char* k : c.vocabulario) {
+                ASSERT_TRUE(banco.Vocabulario(k, k, {1, 2}));
+            }
+            ASSERT_TRUE(banco.Flexao("casas", {0}));
+            ASSERT_TRUE(banco.Conclui(erro)) << erro;
+        }
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open_v2(saida.string().c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+        std::string lido, erroHash, gravado;
+        EXPECT_TRUE(mini::HashConteudo(db, lido, erroHash)) << erroHash;
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db, "SELECT valor FROM info WHERE chave = 'conteudo'", -1, &st, nullptr);
+        if (sqlite3_step(st) == SQLITE_ROW)
+            gravado = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        EXPECT_EQ(gravado, lido);
+    }
+    fs::remove(saida);
 }
