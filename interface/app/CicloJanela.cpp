@@ -47,6 +47,11 @@ CicloJanela::CicloJanela(JanelaPrincipal& janela) : m_janela(janela) { }
 
 bool CicloJanela::ModoDebug(const QStringList& argumentos) { return argumentos.join(u' ') == u"MODODEBUG"; }
 
+qint16 CicloJanela::FormaApresentacao(CConfig& config)
+{
+    return Inteiro16(config.Le(ValoresConfig::FormaApresentacao), 0);
+}
+
 QString CicloJanela::PastaNotasPadrao(const QString& pastaDados)
 {
     return QDir(pastaDados).filePath(QStringLiteral("notas"));
@@ -102,7 +107,7 @@ CicloJanela::Carga CicloJanela::Carrega(const QStringList& argumentos)
         m_janela.AdicionaBuscaAnterior(titulo, id);
     }
     m_janela.AlteraFonteListas(Inteiro16(config.Le(FonteLista), 0));
-    m_janela.AlteraModelo(Inteiro16(config.Le(FormaApresentacao), 0));
+    m_janela.AlteraModelo(FormaApresentacao(config));
     for (const Dica& d : kDicas)
         m_janela.DefineDica(QString::fromLatin1(d.controle), TabelaStrings::Texto(d.texto));
     m_janela.PosicionaControles();

@@ -40,6 +40,8 @@ public:
     // "notas" in the folder the program writes to, and the stamp is copied.
     static void AtualizaInstalacao(CConfig& config, const QString& pastaDados);
     static QString PastaNotasPadrao(const QString& pastaDados);
+    // The stored view mode; the first one when the value is not a number.
+    static qint16 FormaApresentacao(CConfig& config);
 
 private:
     JanelaPrincipal& m_janela;

@@ -3,11 +3,9 @@
 #include "CConfig.h"
 #include "CicloJanela.h"
 #include "ModeloConfig.h"
-#include "NumeroConfig.h"
 #include "ValorConfig.h"
 
 #include <array>
-#include <limits>
 
 namespace {
 
@@ -62,10 +60,7 @@ void ComandoMenu::Executa(const QString& comando) const
     } else if (comando == u"atualizarlista") {
         m_alvo.AlteraFonteListas(m_modelo.FonteLista);
     } else if (comando == u"atualizagerais") {
-        // An unreadable value is the first mode, as at start.
-        const qint64 modo = NumeroConfig::InteiroOu(
-            m_config.Le(FormaApresentacao), 0, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max());
-        m_alvo.AlteraModelo(static_cast<qint16>(modo));
+        m_alvo.AlteraModelo(CicloJanela::FormaApresentacao(m_config));
         m_alvo.DesmarcarBotoes();
     } else if (comando == u"DirNotas") {
         // One notes folder whatever the case of its name: the one chosen at start.

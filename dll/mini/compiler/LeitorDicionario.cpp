@@ -148,15 +148,6 @@ bool LeXml(const std::filesystem::path& caminho, const std::string& pastaCache, 
 
 }  // namespace
 
-bool LeitorDicionario::Descomprime(const std::string& caminho, std::string& saida, std::string& erro) {
-    std::string comprimido;
-    if (!LeTudo(caminho, comprimido)) {
-        erro = "não foi possível abrir " + caminho;
-        return false;
-    }
-    return DescomprimeBytes(comprimido, caminho, saida, erro);
-}
-
 bool LeitorDicionario::Analisa(const std::string& xml, const std::string& nomeArquivo,
                                std::vector<FonteVerbete>& verbetes, std::string& erro) {
     pugi::xml_document doc;

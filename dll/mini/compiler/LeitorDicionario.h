@@ -11,9 +11,6 @@ namespace mini::compilador {
 
 class LeitorDicionario {
 public:
-    // Decompresses a whole .bz2 file; false (with a message) on any error.
-    static bool Descomprime(const std::string& caminho, std::string& saida, std::string& erro);
-
     // Parses one XML document; entries are appended. False on malformed XML.
     static bool Analisa(const std::string& xml, const std::string& nomeArquivo,
                         std::vector<FonteVerbete>& verbetes, std::string& erro);
