@@ -212,3 +212,22 @@ kill "$programa" 2>/dev/null || true
 wait "$programa" 2>/dev/null || true
 programa=
 rm -rf "$copia"
+
+# The same, met while the first letter's list loads: the table of headwords
+# cut short, so every list of a letter fails to read.
+copia=$(mktemp -d)
+cp -r "$app/." "$copia/"
+python3 - "$copia/minilexaria.db" <<'FIM'
+import sqlite3, sys
+banco = sqlite3.connect(sys.argv[1])
+banco.execute("UPDATE tabela SET dados = substr(dados, 1, 100) WHERE nome = 'palavras'")
+banco.commit()
+FIM
+"$copia/minilexaria" >/dev/null 2>&1 &
+programa=$!
+sleep 5
+captura 09c-dados-danificados-na-lista
+kill "$programa" 2>/dev/null || true
+wait "$programa" 2>/dev/null || true
+programa=
+rm -rf "$copia"

@@ -205,6 +205,7 @@ void frmMain::InicializaListas()
     ControladorConsulta& controlador = m_consulta->Controlador();
     lista->Eventos.SelecionaItem = [&controlador](const QString&, qint32) { controlador.lista_SelecionaItem(); };
     lista2->Eventos.SelecionaItem = [&controlador](const QString&, qint32) { controlador.lista2_SelecionaItem(); };
+    lista->Eventos.ErroMotor = [&controlador](const QString& erro) { controlador.MostraErroMotor(erro); };
 }
 
 void frmMain::InstalaFiltroJanela()

@@ -137,10 +137,12 @@ void CList::ListaLetra(const QString& letra, qint32 pos)
     QString texto;
     const qint32 total = m_motor->PesquisaMascara(letra + u'*', texto, 1);
     if (total < 1) {
-        // A letter without headwords leaves the list as it was.
+        // A letter without headwords leaves the list as it was; a damaged
+        // file is said to be one, not taken for an empty letter.
         m_ocupada = false;
         if (Eventos.OcultaPesquisando)
             Eventos.OcultaPesquisando();
+        InformaErro();
         return;
     }
 
@@ -196,6 +198,11 @@ bool CList::CarregaListaLetra()
     const int pares = ColocaPares(texto, m_preenche);
     m_preenche += pares;
     m_carregados += pares;
+    // The rows read so far stay; the rest would only fail again.
+    if (InformaErro()) {
+        Desenha();
+        return false;
+    }
 
     if (cursor == -1 && !m_voltou) {
         // Past the letter's end: go on from its first headword to fill the
@@ -210,6 +217,16 @@ bool CList::CarregaListaLetra()
     if (m_voltou && (cursor >= m_cursorInicial || cursor == -1))
         return false;
     m_proximoCursor = cursor;
+    return true;
+}
+
+bool CList::InformaErro()
+{
+    const QString erro = m_motor->ObtemUltimoErro();
+    if (erro.isEmpty())
+        return false;
+    if (Eventos.ErroMotor)
+        Eventos.ErroMotor(erro);
     return true;
 }
 

@@ -32,6 +32,8 @@ public:
         // hidden when it has filled in or when a letter has no words.
         std::function<void()> MostraPesquisando;
         std::function<void()> OcultaPesquisando;
+        // The engine met a read error while a letter loaded: its own words.
+        std::function<void(const QString& erro)> ErroMotor;
     };
     EventosLista Eventos;
 
@@ -134,6 +136,8 @@ private:
     void AoScroll(qint32 valor);
     void AoEndScroll(qint32 valor);
     void Recria(qint32 ultimo);
+    // Tells the owner of the engine's last error, if any; whether there was one.
+    bool InformaErro();
 
     MotorDicionario* m_motor = nullptr;
     SuperficieDesenho* m_fundo = nullptr;

@@ -66,7 +66,7 @@ void ControladorConsulta::ExibeVerbete(qint32 id, QString palavra, bool registra
             // A damaged entry is said to be one; an id with no entry leaves
             // the page as it is.
             if (!erro.isEmpty())
-                m.browser.MostraLista(TabelaStrings::PaginaErroMotor, {QStringLiteral("1"), erro});
+                MostraErroMotor(erro);
             m.janela.MostraAguarde(false);
             return;
         }
@@ -211,6 +211,11 @@ void ControladorConsulta::MovimentoTeclado()
 {
     m_movimentoTeclado = true;
     tmrLista.start();
+}
+
+void ControladorConsulta::MostraErroMotor(const QString& erro)
+{
+    m.browser.MostraLista(TabelaStrings::PaginaErroMotor, {QStringLiteral("1"), erro});
 }
 
 void ControladorConsulta::lista_SelecionaItem()

@@ -48,6 +48,8 @@ public:
     // Selection events of the two lists.
     void lista_SelecionaItem();
     void lista2_SelecionaItem();
+    // The engine could not read the dictionary: its reason, on a page of its own.
+    void MostraErroMotor(const QString& erro);
     // A command link of the page (run on the next turn of the event loop).
     void ComandoBrowser(const LinkPagina& link);
 

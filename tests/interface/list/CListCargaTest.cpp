@@ -100,6 +100,30 @@ TEST(CListCarga, FimDaLetraListasCurtasEVazias)
     EXPECT_EQ(t.lista.ObtemLetraAtual(), "b");
     EXPECT_EQ(t.lista.Palavras()[39], "b0039");
     EXPECT_FALSE(t.lista.Ocupada());
+    EXPECT_TRUE(t.erros.isEmpty());
+}
+
+TEST(CListCarga, ErroDeLeituraEDitoNaoTomadoPorLetraVazia)
+{
+    // The letter's mask fails: the owner hears the engine's words and the
+    // list stays as it was.
+    ListaTeste t("b");
+    t.motor.letraIlegivel = "c";
+    t.lista.ListaLetra("c", -1);
+    EXPECT_EQ(t.erros, QStringList{"database disk image is malformed"});
+    EXPECT_EQ(t.lista.ObtemLetraAtual(), "b");
+    EXPECT_FALSE(t.lista.Ocupada());
+
+    // A chunk fails halfway: the load stops at once, the rows already read
+    // keep their words and the later ones stay empty.
+    t.erros.clear();
+    t.motor.pedacosAteFalhar = 2;
+    t.lista.ListaLetra("a", -1);
+    EXPECT_EQ(t.CarregaTudo(), 3);
+    EXPECT_EQ(t.erros, QStringList{"disk I/O error"});
+    EXPECT_EQ(t.lista.Palavras()[0], "a0000");
+    EXPECT_EQ(t.lista.Palavras()[size_t(2 * CList::LimiteCarga - 1)], "a0599");
+    EXPECT_TRUE(t.lista.Palavras()[size_t(2 * CList::LimiteCarga)].isEmpty());
 }
 
 TEST(CListCarga, PosicaoForaDaLetraTermina)

@@ -20,6 +20,7 @@ struct ListaTeste {
     QList<std::pair<QString, qint32>> selecoes;
     QList<qint32> cargas;
     int ocultas = 0;
+    QStringList erros;
 
     explicit ListaTeste(const QString& letra = {})
     {
@@ -34,6 +35,7 @@ struct ListaTeste {
         lista.Eventos.SelecionaItem = [this](const QString& t, qint32 id) { selecoes.append({t, id}); };
         lista.Eventos.IniciaCargaListaLetra = [this](qint32 pos) { cargas << pos; };
         lista.Eventos.OcultaPesquisando = [this] { ++ocultas; };
+        lista.Eventos.ErroMotor = [this](const QString& e) { erros << e; };
         lista.Inicializa(&fundo, &motor, &tip);
         if (!letra.isEmpty()) {
             lista.ListaLetra(letra, -1);

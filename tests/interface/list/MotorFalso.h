@@ -20,6 +20,11 @@ public:
     QList<qint16> limitesDefinidos;
     QStringList mascaras;
     QList<qint32> listasPedidas, cursoresPedidos; // PesquisaMascara's third argument; cursors asked
+    // A damaged file: the mask of this letter fails, or the chunk asked for
+    // after this many fails; the error stays until the next call.
+    QString letraIlegivel;
+    int pedacosAteFalhar = -1;
+    QString erro;
 
     // Adds a letter whose words are its letter and a four-digit number.
     void AdicionaLetra(const QString& letra, qint32 primeiro, int total)
@@ -42,6 +47,11 @@ public:
         mascaras << mascara;
         listasPedidas << lista;
         resultados.clear();
+        erro.clear();
+        if (!letraIlegivel.isEmpty() && mascara == letraIlegivel + u'*') {
+            erro = QStringLiteral("database disk image is malformed");
+            return 0;
+        }
         m_atual = mascara.endsWith(u'*') ? Acha(mascara.chopped(1)) : nullptr;
         return m_atual ? static_cast<qint32>(m_atual->palavras.size()) : 0;
     }
@@ -51,6 +61,13 @@ public:
         (void)origem;
         cursoresPedidos << cursor;
         lista.clear();
+        erro.clear();
+        if (pedacosAteFalhar == 0) {
+            erro = QStringLiteral("disk I/O error");
+            return -1;
+        }
+        if (pedacosAteFalhar > 0)
+            --pedacosAteFalhar;
         if (!m_atual)
             return -1;
         const qint32 fim = m_atual->primeiro + static_cast<qint32>(m_atual->palavras.size());
@@ -63,6 +80,7 @@ public:
     }
 
     void LimiteResultados(qint16 l) override { limitesDefinidos << (limite = l); }
+    QString ObtemUltimoErro() const override { return erro; }
 
     // Not used by the list.
     bool AbreDados() override { return true; }
