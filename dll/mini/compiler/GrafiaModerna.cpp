@@ -1,6 +1,7 @@
 #include "GrafiaModerna.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_set>
 
 #include "RegrasGrafia.h"
@@ -38,6 +39,20 @@ std::u32string SemMudas(const std::u32string& p) {
         if (!muda) r += p[i];
     }
     return r;
+}
+
+// Whether depois is antes with some of those consonants dropped and nothing
+// else changed ("excepção", "exceção"; "assumpto", "assunto"), so the
+// European form of a word Brazil keeps is never another word ("recessão").
+bool SoTiraMudas(std::u32string_view antes, std::u32string_view depois) {
+    if (antes.empty()) return depois.empty();
+    const bool muda = (antes[0] == U'c' || antes[0] == U'p') && antes.size() > 1 &&
+                      (antes[1] == U't' || antes[1] == U'ç' || antes[1] == U'c');
+    if (muda && SoTiraMudas(antes.substr(1), depois)) return true;
+    // "mpt" is "nt" once the p goes.
+    if (antes.substr(0, 3) == U"mpt" && depois.substr(0, 2) == U"nt")
+        return SoTiraMudas(antes.substr(3), depois.substr(2));
+    return !depois.empty() && antes[0] == depois[0] && SoTiraMudas(antes.substr(1), depois.substr(1));
 }
 
 }  // namespace
@@ -171,6 +186,27 @@ bool GrafiaModerna::DeHoje(const std::string& palavra) {
     return Brasil(u);
 }
 
+std::u32string GrafiaModerna::Juntada(const std::u32string& u) {
+    const size_t h = u.find(U'-');
+    if (h == std::u32string::npos || h == 0 || h + 1 >= u.size() || u.find(U'-', h + 1) != std::u32string::npos ||
+        !RegrasGrafia::JuntaHifen(u, h))
+        return {};
+    std::u32string junta = u.substr(0, h);
+    const char32_t seguinte = u[h + 1];
+    if ((seguinte == U'r' || seguinte == U's') && RegrasGrafia::EhVogal(u[h - 1])) junta += seguinte;
+    junta += u.substr(h + 1);
+    return Brasil(junta) ? junta : std::u32string{};
+}
+
+void GrafiaModerna::AcrescentaEuropeia(const std::u32string& u, std::vector<std::string>& r) {
+    // Brazil still accepts "excepção"; Portugal has dropped the c since.
+    if (!portugal_ || !TemConsoanteMuda(u) || Portugal(u)) return;
+    const std::u32string c = Procura(u, [this, &u](const std::u32string& x) {
+        return SoTiraMudas(u, x) && Portugal(x);
+    });
+    if (!c.empty()) r.push_back(CodificaUtf8(Escrita(c)));
+}
+
 std::vector<std::string> GrafiaModerna::Deriva(const std::string& palavra) {
     std::vector<std::string> r;
     if (!Derivavel(palavra)) return r;
@@ -181,24 +217,21 @@ std::vector<std::string> GrafiaModerna::Deriva(const std::string& palavra) {
     if (Brasil(u)) {
         // Each part is a word, but since 1990 the prefix is joined to it:
         // "anti-semita" is "antissemita" when the list has that word.
-        if (const size_t h = u.find(U'-'); h != std::u32string::npos && h + 1 < u.size()) {
-            std::u32string junta = u.substr(0, h);
-            const char32_t seguinte = u[h + 1];
-            if ((seguinte == U'r' || seguinte == U's') && RegrasGrafia::EhVogal(u[h - 1])) junta += seguinte;
-            junta += u.substr(h + 1);
-            if (RegrasGrafia::JuntaHifen(u, h) && Brasil(junta)) r.push_back(CodificaUtf8(Escrita(junta)));
+        if (u.find(U'-') != std::u32string::npos) {
+            if (const std::u32string junta = Juntada(u); !junta.empty()) {
+                r.push_back(CodificaUtf8(Escrita(junta)));
+                AcrescentaEuropeia(junta, r);  // "electro-magnético": also "eletromagnético"
+            }
             return r;
         }
-        // Brazil still accepts "excepção"; Portugal has dropped the c since.
-        if (portugal_ && TemConsoanteMuda(u) && !Portugal(u)) {
-            const std::u32string c = Procura(u, ambos);
-            if (!c.empty()) r.push_back(CodificaUtf8(Escrita(c)));
-        }
+        AcrescentaEuropeia(u, r);
         return r;
     }
     std::u32string c = Procura(u, [this](const std::u32string& x) { return Brasil(x); });
     if (c.empty() && u.find(U'-') != std::u32string::npos) c = PorPartes(u);
     if (c.empty()) return r;
+    // "thermo-electricidade": each part new, and the two joined today.
+    if (const std::u32string junta = Juntada(c); !junta.empty()) c = junta;
     r.push_back(CodificaUtf8(Escrita(c)));
     // Portugal rejects Brazil's ô and ê of "tectônico" for the accent alone:
     // no reason to look for a form without the consonant.

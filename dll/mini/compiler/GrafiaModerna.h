@@ -39,6 +39,13 @@ private:
     // empty when the budget runs out first.
     std::u32string Procura(const std::u32string& palavra, const Criterio& aceita);
     std::u32string PorPartes(const std::u32string& palavra);
+    // The word of one hyphen joined as 1990 joins a prefix ("contra-regra",
+    // "contrarregra"), when Brazil's list has it; empty otherwise.
+    std::u32string Juntada(const std::u32string& palavra);
+    // For a word Brazil accepts as it stands: Portugal's form without the
+    // consonants 1990 silenced, when Portugal rejects the word. Brazil's
+    // list is no guide there: it also has "setem" and "heto".
+    void AcrescentaEuropeia(const std::u32string& palavra, std::vector<std::string>& formas);
     bool Aceita(VerificadorOrtografico& lista, std::unordered_map<std::u32string, bool>& memoria,
                 const std::u32string& palavra);
     // The word lists see the capital of a name; the rules never do.

@@ -19,8 +19,9 @@ enum Condicao : unsigned {
     kAposElemento = 256,     // after such a prefix or a first element in -o ("anátomo-")
     kAntesOU = 512,          // before o or u
     kDentro = 1024,          // not at the start
-    kNaoPrivativo = 2048,    // not the a- of "áptero", "apterígio", whose p is heard
+    kPOuvido = 2048,         // not where the p is heard: mostly at the start, the Greek wing ("díptero")
     kAposTresLetras = 4096,  // the part before has three letters at least ("in-quarto" stays)
+    kFimSingular = 8192,     // only at the very end: no plural "s" may follow
 };
 
 // Prefixes that take a doubled r or s when joined to a word ("contrarregra").
@@ -52,7 +53,7 @@ constexpr Regra kRegras[] = {
     {U"ý", U"í", 1, kQualquer},
     {U"ct", U"t", 1, kQualquer},
     {U"cç", U"ç", 1, kQualquer},
-    {U"pt", U"t", 1, kNaoPrivativo},
+    {U"pt", U"t", 1, kPOuvido},
     {U"pç", U"ç", 1, kQualquer},
     {U"pc", U"c", 1, kQualquer},
     {U"mpt", U"nt", 1, kQualquer},
@@ -107,7 +108,11 @@ constexpr Regra kRegras[] = {
     // The same joining written without a hyphen: "ultrasensível", "contraregra".
     {U"s", U"ss", 2, kEntreVogais | kAposPrefixo},
     {U"r", U"rr", 2, kEntreVogais | kAposPrefixo},
-    {U"i", U"e", 3, kFim},
+    // "quási" is "quase", but "áxis" is no plural of anything; a Greek -sis
+    // is -se today ("lithíasis", "litíase").
+    {U"i", U"e", 3, kFimSingular},
+    {U"ãi", U"ãe", 1, kFim},  // "mãi", "mãys": "mãe", "mães"
+    {U"sis", U"se", 2, kFimSingular},
     // Accents: dropped, or acute and circumflex swapped, cheaply; added dearly.
     {U"á", U"a", 1, kQualquer},
     {U"à", U"a", 1, kDentro},  // at the start it is a contraction ("àmão")
@@ -152,12 +157,19 @@ bool Vale(const Regra& r, const std::u32string& p, size_t i) {
     const char32_t prox = fim < p.size() ? p[fim] : 0;
     if ((r.condicao & kInicio) && i != 0) return false;
     if ((r.condicao & kDentro) && i == 0) return false;
-    if ((r.condicao & kNaoPrivativo) && i == 1 && RegrasGrafia::BaseVogal(p[0]) == U'a') return false;
+    if (r.condicao & kPOuvido) {
+        // "ptoma", "pterna", "áptero", "dipterologia": the p of a Greek start
+        // or of "-ptero" is spoken and stays; only "ptisana" and "ptyalina" lost it.
+        if (i == 0 && RegrasGrafia::BaseVogal(prox) != U'i') return false;
+        if (i == 1 && RegrasGrafia::BaseVogal(p[0]) == U'a') return false;
+        if (fim + 1 < p.size() && RegrasGrafia::BaseVogal(p[fim]) == U'e' && p[fim + 1] == U'r') return false;
+    }
     if (r.condicao & kAposTresLetras) {
         const size_t h = i == 0 ? std::u32string::npos : p.rfind(U'-', i - 1);
         if (i - (h == std::u32string::npos ? 0 : h + 1) < 3) return false;
     }
     if ((r.condicao & kFim) && !(fim == p.size() || (fim + 1 == p.size() && p[fim] == U's'))) return false;
+    if ((r.condicao & kFimSingular) && fim != p.size()) return false;
     if ((r.condicao & kAntesEI) &&
         !(prox == U'e' || prox == U'i' || prox == U'é' || prox == U'ê' || prox == U'í'))
         return false;
