@@ -57,6 +57,9 @@ constexpr Regra kRegras[] = {
     {U"pç", U"ç", 1, kQualquer},
     {U"pc", U"c", 1, kQualquer},
     {U"mpt", U"nt", 1, kQualquer},
+    {U"mph", U"nf", 1, kQualquer},                 // "lympha", "amphíbio": linfa, anfíbio
+    {U"san", U"são", 1, kInicio | kFimSingular},  // the saint: "erva-de-san-joão"
+    {U"an", U"ã", 1, kFim},                        // "maçan", "alleman": maçã, alemã
     {U"mn", U"n", 1, kQualquer},
     {U"gm", U"m", 1, kQualquer},
     {U"gn", U"n", 1, kQualquer},
