@@ -22,13 +22,17 @@ enum Condicao : unsigned {
     kPOuvido = 2048,         // not where the p is heard: mostly at the start, the Greek wing ("díptero")
     kAposTresLetras = 4096,  // the part before has three letters at least ("in-quarto" stays)
     kFimSingular = 8192,     // only at the very end: no plural "s" may follow
+    kNaoTrah = 16384,        // not the Latin trahere of "extrahir", "contrahere"
 };
 
 // Prefixes that take a doubled r or s when joined to a word ("contrarregra").
 constexpr std::u32string_view kPrefixos[] = {
     U"anti", U"arqui", U"auto", U"contra", U"extra", U"infra",  U"intra", U"macro",   U"micro",
     U"mini", U"multi", U"neo",  U"poli",   U"proto", U"pseudo", U"retro", U"semi",    U"supra",
-    U"tele", U"ultra", U"mono", U"entre",  U"sobre", U"foto",   U"hidro", U"electro", U"eletro"};
+    U"tele", U"ultra", U"mono", U"entre",  U"sobre", U"foto",   U"hidro", U"electro", U"eletro",
+    // Numbers and "para": "dissílabo", "bissemanal", "parassimpático".
+    U"di",   U"bi",    U"tri",  U"tetra",  U"penta", U"hexa",   U"quadri", U"enea",   U"deca",
+    U"para"};
 
 // The unstressed pronouns a hyphen ties to a verb ("prega-lhe"), and the
 // little words inside a compound noun ("barca-das-portas"): their hyphen stays.
@@ -67,9 +71,16 @@ constexpr Regra kRegras[] = {
     {U"bs", U"s", 2, kQualquer},
     {U"sc", U"c", 1, kInicio | kAntesEI},
     {U"ps", U"s", 1, kInicio},
-    // The h after a prefix went with it: "inhumano", "deshonesto".
+    // The h after a prefix went with it: "inhumano", "deshonesto", "exhalar";
+    // other prefixes keep it behind a hyphen: "anti-higiênico", "pré-histórico".
     {U"inh", U"in", 1, kInicio},
     {U"desh", U"des", 1, kInicio},
+    {U"exh", U"ex", 1, kQualquer},
+    {U"h", U"-h", 1, kAposPrefixo | kNaoTrah},
+    {U"preh", U"pré-h", 1, kInicio},
+    {U"subh", U"sub-h", 1, kInicio},
+    {U"subr", U"sub-r", 1, kInicio},
+    {U"circum", U"circun", 1, kInicio},  // "circumscrever", "circunscrever"
     // A Latin s before a consonant took an e: "scala", "sphera".
     {U"s", U"es", 2, kInicio | kAntesConsoante},
     {U"g", U"j", 2, kAntesEI},
@@ -173,6 +184,9 @@ bool Vale(const Regra& r, const std::u32string& p, size_t i) {
     }
     if ((r.condicao & kFim) && !(fim == p.size() || (fim + 1 == p.size() && p[fim] == U's'))) return false;
     if ((r.condicao & kFimSingular) && fim != p.size()) return false;
+    if ((r.condicao & kNaoTrah) && i >= 3 && p.compare(i - 3, 3, U"tra") == 0 &&
+        (RegrasGrafia::BaseVogal(prox) == U'i' || RegrasGrafia::BaseVogal(prox) == U'e'))
+        return false;
     if ((r.condicao & kAntesEI) &&
         !(prox == U'e' || prox == U'i' || prox == U'é' || prox == U'ê' || prox == U'í'))
         return false;
@@ -243,6 +257,10 @@ bool RegrasGrafia::JuntaHifen(const std::u32string& p, size_t i) {
 }
 
 std::pair<int, char32_t> RegrasGrafia::TonicaPrincipal(std::u32string_view p) {
+    // An adverb is stressed on its -mente; the accent of its adjective went
+    // in 1971 ("harmónicamente", "harmonicamente").
+    constexpr std::u32string_view kMente = U"mente";
+    if (p.size() > kMente.size() + 2 && p.substr(p.size() - kMente.size()) == kMente) return Tonica(kMente);
     size_t fim = p.size();
     while (fim > 0) {
         const size_t h = p.rfind(U'-', fim - 1);
@@ -289,7 +307,12 @@ std::pair<int, char32_t> RegrasGrafia::Tonica(std::u32string_view p) {
             uDeQu = i;
             continue;
         }
-        if ((c == U'i' || c == U'u' || c == U'y') && aposVogal) continue;
+        // ... but not when a final r, l, z, m or n closes its syllable: "ca-ir",
+        // "ra-iz", "pa-ul", "ra-i-nha".
+        const char32_t depois = i + 2 < p.size() ? p[i + 2] : 0;
+        const bool fecha = (prox == U'r' || prox == U'l' || prox == U'z' || prox == U'm' || prox == U'n') &&
+                           (depois == 0 || !EhVogal(depois));
+        if ((c == U'i' || c == U'u' || c == U'y') && aposVogal && !fecha) continue;
         if (aposVogal && (ant == U'ã' || ant == U'õ') && (c == U'o' || c == U'e')) continue;
         const bool final = i + 1 == p.size() || (i + 2 == p.size() && p[i + 1] == U's');
         if (final && aposVogal && (c == U'e' || c == U'o') && (ant == U'a' || ant == U'é' || ant == U'ó'))
