@@ -26,14 +26,14 @@ public:
     CopiaDanificada(const CopiaDanificada&) = delete;
     CopiaDanificada& operator=(const CopiaDanificada&) = delete;
 
-    // 40 bytes of 0xFF over the start of every seventh page from primeira to
+    // 40 bytes of 0xFF over the start of every passo-th page from primeira to
     // ultima; ultima past the end stops at the file's last page but one.
-    void Danifica(size_t primeira, size_t ultima) const
+    void Danifica(size_t primeira, size_t ultima, size_t passo = 7) const
     {
         ultima = std::min(ultima, static_cast<size_t>(std::filesystem::file_size(caminho_) / kPagina) - 2);
         std::fstream f(caminho_, std::ios::in | std::ios::out | std::ios::binary);
         const std::string lixo(40, '\xFF');
-        for (size_t p = primeira; p <= ultima; p += 7) {
+        for (size_t p = primeira; p <= ultima; p += passo) {
             f.seekp(static_cast<std::streamoff>(p * kPagina));
             f.write(lixo.data(), static_cast<std::streamsize>(lixo.size()));
         }

@@ -108,8 +108,9 @@ std::u32string GrafiaModerna::Escrita(const std::u32string& p) const {
 
 std::u32string GrafiaModerna::Procura(const std::u32string& palavra, const Criterio& aceita) {
     Busca& b = busca_;
-    if (b.niveis.empty() || b.palavra != palavra) {
+    if (b.niveis.empty() || b.palavra != palavra || b.semTonica != semTonica_) {
         b.palavra = palavra;
+        b.semTonica = semTonica_;
         b.tonica = RegrasGrafia::TonicaPrincipal(palavra);
         b.niveis.assign(kCustoMaximo + 1, {});
         b.mesma.assign(kCustoMaximo + 1, {});
@@ -133,7 +134,7 @@ std::u32string GrafiaModerna::Procura(const std::u32string& palavra, const Crite
                 // A single letter is a letter's name, never a word's new spelling.
                 if (c.size() < 2) continue;
                 signed char& m = b.mesma[custo][i];
-                if (m < 0) m = RegrasGrafia::TonicaPrincipal(c) == b.tonica;
+                if (m < 0) m = b.semTonica || RegrasGrafia::TonicaPrincipal(c) == b.tonica;
                 const bool mesma = m > 0;
                 if (passo == 0 ? !mesma : (mesma || !RegrasGrafia::SoMarcaHiato(palavra, c))) continue;
                 if (++consultas > kMaximoConsultas) return {};
@@ -183,7 +184,30 @@ bool GrafiaModerna::DeHoje(const std::string& palavra) {
     std::u32string u = DecodificaUtf8(palavra);
     maiuscula_ = EhMaiuscula(u[0]);
     if (maiuscula_) u[0] = Minuscula(u[0]);
-    return Brasil(u);
+    return Brasil(u) || Adverbio(u) == u;
+}
+
+std::u32string GrafiaModerna::Adverbio(const std::u32string& u) {
+    constexpr std::u32string_view kMente = U"mente";
+    if (u.size() < kMente.size() + 3 || u.find(U'-') != std::u32string::npos ||
+        std::u32string_view(u).substr(u.size() - kMente.size()) != kMente)
+        return {};
+    std::u32string base = u.substr(0, u.size() - kMente.size());
+    // An adjective's feminine ends so ("sã", "breve", "fácil", "feliz");
+    // "primente" is no adverb of "pri".
+    if (std::u32string_view(U"aãelrsz").find(base.back()) == std::u32string_view::npos) return {};
+    if (!Brasil(base)) {
+        // The adverb dropped the adjective's accent, and with it the sign of
+        // its stress ("hellenicamente", "helênica").
+        semTonica_ = true;
+        base = Procura(base, [this](const std::u32string& x) { return Brasil(x); });
+        semTonica_ = false;
+    }
+    if (base.empty()) return {};
+    // The adjective's acute or circumflex goes; the tilde stays ("cristãmente").
+    for (char32_t& c : base)
+        if (c != U'ã' && c != U'õ' && RegrasGrafia::EhVogal(c)) c = RegrasGrafia::BaseVogal(c);
+    return base + std::u32string(kMente);
 }
 
 std::u32string GrafiaModerna::Juntada(const std::u32string& u) {
@@ -229,6 +253,10 @@ std::vector<std::string> GrafiaModerna::Deriva(const std::string& palavra) {
     }
     std::u32string c = Procura(u, [this](const std::u32string& x) { return Brasil(x); });
     if (c.empty() && u.find(U'-') != std::u32string::npos) c = PorPartes(u);
+    if (c.empty()) {
+        // The list lacks many adverbs, not their adjectives.
+        if (std::u32string a = Adverbio(u); a != u) c = std::move(a);
+    }
     if (c.empty()) return r;
     // "thermo-electricidade": each part new, and the two joined today.
     if (const std::u32string junta = Juntada(c); !junta.empty()) c = junta;

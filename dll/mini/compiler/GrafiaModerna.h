@@ -39,6 +39,9 @@ private:
     // empty when the budget runs out first.
     std::u32string Procura(const std::u32string& palavra, const Criterio& aceita);
     std::u32string PorPartes(const std::u32string& palavra);
+    // An adverb in -mente spelled as today: its adjective's form of today,
+    // without its accent, and -mente; empty when it is no such adverb.
+    std::u32string Adverbio(const std::u32string& palavra);
     // The word of one hyphen joined as 1990 joins a prefix ("contra-regra",
     // "contrarregra"), when Brazil's list has it; empty otherwise.
     std::u32string Juntada(const std::u32string& palavra);
@@ -58,6 +61,7 @@ private:
     // the same ones in the same order.
     struct Busca {
         std::u32string palavra;
+        bool semTonica = false;
         std::pair<int, char32_t> tonica;
         std::vector<std::vector<std::u32string>> niveis;
         std::vector<std::vector<signed char>> mesma;  // keeps the stress: 1, 0, or -1 not yet known
@@ -69,6 +73,7 @@ private:
     VerificadorOrtografico& brasil_;
     VerificadorOrtografico* portugal_;
     bool maiuscula_ = false;
+    bool semTonica_ = false;  // any stress will do: the word's own was lost
     std::unordered_map<std::u32string, bool> memoriaBrasil_, memoriaPortugal_;
     Busca busca_;
 };

@@ -16,7 +16,7 @@ namespace mini::compilador {
 namespace {
 
 // Change it whenever the rules change, so old caches are not trusted.
-constexpr const char* kVersaoRegras = "grafia-23";
+constexpr const char* kVersaoRegras = "grafia-24";
 constexpr const char* kCabecalho = "# grafias ";
 constexpr size_t kPalavrasPorVez = 256;
 
