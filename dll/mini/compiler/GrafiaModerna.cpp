@@ -22,22 +22,24 @@ bool EhLetraMinuscula(char32_t c) {
     return (c >= U'a' && c <= U'z') || (c >= 0xDF && c <= 0xFF && c != 0xF7);
 }
 
-// A consonant that 1990 silenced in Portugal too ("acto", "excepção").
+// Whether p[i] is a consonant 1990 silenced in Portugal too: the c or p of
+// "acto", "excepção", "accionar".
+bool EhMuda(std::u32string_view p, size_t i) {
+    return (p[i] == U'c' || p[i] == U'p') && i + 1 < p.size() &&
+           (p[i + 1] == U't' || p[i + 1] == U'ç' || p[i + 1] == U'c');
+}
+
 bool TemConsoanteMuda(const std::u32string& p) {
-    for (size_t i = 0; i + 1 < p.size(); ++i)
-        if ((p[i] == U'c' || p[i] == U'p') && (p[i + 1] == U't' || p[i + 1] == U'ç' || p[i + 1] == U'c'))
-            return true;
+    for (size_t i = 0; i < p.size(); ++i)
+        if (EhMuda(p, i)) return true;
     return false;
 }
 
-// The word without the consonants 1990 silenced.
+// The word without those consonants.
 std::u32string SemMudas(const std::u32string& p) {
     std::u32string r;
-    for (size_t i = 0; i < p.size(); ++i) {
-        const bool muda = (p[i] == U'c' || p[i] == U'p') && i + 1 < p.size() &&
-                          (p[i + 1] == U't' || p[i + 1] == U'ç' || p[i + 1] == U'c');
-        if (!muda) r += p[i];
-    }
+    for (size_t i = 0; i < p.size(); ++i)
+        if (!EhMuda(p, i)) r += p[i];
     return r;
 }
 
@@ -46,9 +48,7 @@ std::u32string SemMudas(const std::u32string& p) {
 // European form of a word Brazil keeps is never another word ("recessão").
 bool SoTiraMudas(std::u32string_view antes, std::u32string_view depois) {
     if (antes.empty()) return depois.empty();
-    const bool muda = (antes[0] == U'c' || antes[0] == U'p') && antes.size() > 1 &&
-                      (antes[1] == U't' || antes[1] == U'ç' || antes[1] == U'c');
-    if (muda && SoTiraMudas(antes.substr(1), depois)) return true;
+    if (EhMuda(antes, 0) && SoTiraMudas(antes.substr(1), depois)) return true;
     // "mpt" is "nt" once the p goes.
     if (antes.substr(0, 3) == U"mpt" && depois.substr(0, 2) == U"nt")
         return SoTiraMudas(antes.substr(3), depois.substr(2));
